@@ -1,0 +1,29 @@
+#pragma once
+// Every file chooser of the program goes through here, so that tests can
+// answer them without showing a dialog. Filters are "Display|patterns" pairs.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+namespace tagloom {
+
+struct FileDialogRequest {
+    enum class Kind { Open, Save };
+    Kind kind = Kind::Open;
+    QString title;
+    QString proposedPath;    // file name or folder to start with
+    QStringList filters;     // "HTML Files (*.htm)|*.htm; *.html"
+    QString defaultSuffix;   // added when the typed name has none
+    bool confirmOverwrite = true;
+};
+
+// The chosen path, or the empty text when the user cancelled.
+using FileDialogHandler = std::function<QString(QWidget *parent, const FileDialogRequest &request)>;
+
+QString chooseFile(QWidget *parent, const FileDialogRequest &request);
+FileDialogHandler setFileDialogHandler(FileDialogHandler handler);
+
+} // namespace tagloom

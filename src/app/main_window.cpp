@@ -1,0 +1,681 @@
+#include "app/main_window.h"
+
+#include "app/action_registry.h"
+#include "app/data_folder.h"
+#include "app/file_dialogs.h"
+#include "app/file_io.h"
+#include "app/list_file.h"
+#include "app/messages.h"
+#include "app/palette_strip.h"
+#include "app/settings_store.h"
+#include "app/side_panel.h"
+#include "document/code_editor.h"
+#include "document/document_window.h"
+#include "document/editor_text.h"
+#include "document/spell_checker.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProcess>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+namespace tagloom {
+
+namespace {
+
+std::vector<MenuItem> mainMenuItems()
+{
+    return {
+        submenu("File", "&File"),
+        menuAction("File.New", "&New Document", "Ctrl+N", "New File"),
+        menuAction("File.NewFrom", "N&ew from...", nullptr, "New From"),
+        menuAction("File.PageWizard", "New Page Wi&zard"),
+        separator(),
+        menuAction("File.OpenLocal", "&Open from Local", "Ctrl+O", "Open from Local"),
+        menuAction("File.OpenWeb", "Open from &Web", "Ctrl+W", "Open from Web"),
+        submenu("File.Import", "&Import"),
+        menuAction("File.ImportText", "Plain Text Files"),
+        menuAction("File.ImportOther", "Other Files"),
+        endMenu(),
+        separator(),
+        menuAction("File.Exit", "E&xit", "Alt+X"),
+        endMenu(),
+        submenu("Edit", "&Edit"),
+        menuAction("Edit.Preferences", "Pr&eferences"),
+        endMenu(),
+        submenu("Tools", "&Tools"),
+        menuAction("Tools.StyleEditor", "Hueloom"),
+        submenu("Tools.Site", "Pathloom"),
+        menuAction("Tools.Site.Administer", "Administer"),
+        menuAction("Tools.Site.Client", "Client"),
+        endMenu(),
+        menuAction("Tools.RtfEditor", "RTF Editor"),
+        separator(),
+        menuAction("Tools.Update", "&Tagloom Update"),
+        endMenu(),
+        submenu("Window", "&Window"),
+        menuAction("Window.Tile", "&Tile"),
+        menuAction("Window.Cascade", "&Cascade"),
+        menuAction("Window.Arrange", "&Arrange"),
+        endMenu(),
+        submenu("Help", "&Help"),
+        menuAction("Help.Contents", "&Contents", "F1"),
+        menuAction("Help.Reference", "&Web Design Reference"),
+        submenu("Help.Web", "&Quenby on the Web..."),
+        menuAction("Help.Web.Home", "&Quenby Home"),
+        menuAction("Help.Web.Product", "T&agloom Home"),
+        menuAction("Help.Web.Guide", "&Products Guide"),
+        menuAction("Help.Web.Support", "&Technical Support"),
+        endMenu(),
+        separator(),
+        menuAction("Help.About", "&About"),
+        endMenu(),
+    };
+}
+
+const QStringList &openFilters()
+{
+    static const QStringList filters = {
+        QStringLiteral("HTML Files (*.htm, *.html, *.asp, *.shtml)|*.htm; *.html; *.asp; *.shtml"),
+        QStringLiteral("XML Files (*.xml,*.xhtml)|*.xml;*.xhtml"),
+        QStringLiteral("CSS Files (*.css)|*.css"),
+        QStringLiteral("JavaScript Files (*.js)|*.js"),
+        QStringLiteral("WML Files (*.wml)|*.wml"),
+        QStringLiteral("Perl Files (*.pl, *.cgi)|*.pl;*.cgi;*.perl"),
+        QStringLiteral("Java Files (*.java)|*.java"),
+        QStringLiteral("Object Pascal Files (*.pas)|*.pas"),
+        QStringLiteral("Python Files (*.py)|*.py"),
+        QStringLiteral("SQL Files (*.sql)|*.sql"),
+        QStringLiteral("Text Files (*.txt)|*.txt"),
+        QStringLiteral("PHP Files (*.php3, *.php, *.phtml)|*.php3; *.php;*.phtml"),
+        QStringLiteral("VisualBASIC Files (*.bas)|*.bas"),
+        QStringLiteral("All Files (*.*)|*"),
+    };
+    return filters;
+}
+
+// Document commands the toolbars run on the active document window.
+struct ToolButtonSpec {
+    const char *caption;
+    QStyle::StandardPixmap icon;
+    const char *theme;
+    const char *documentCommand; // nullptr: a main-window command
+    const char *mainCommand;
+};
+
+} // namespace
+
+MainWindow::MainWindow(MainWindowOptions options, QWidget *parent)
+    : QMainWindow(parent), m_options(std::move(options)), m_actions(std::make_unique<ActionRegistry>(this))
+{
+    setWindowTitle(QLatin1String(ApplicationTitle));
+    setObjectName(QStringLiteral("MainWindow"));
+    setAcceptDrops(true);
+    // Creation: the data folder is given; the browsers are looked up once.
+    m_browsers = findBrowserPaths(m_options.machineStore, m_options.findProgram);
+
+    m_mdi = new QMdiArea(this);
+    m_mdi->setBackground(palette().brush(QPalette::Dark));
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdi);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainWindow::onSubWindowActivated);
+
+    registerCommands();
+    buildMenus();
+    buildToolbars();
+    buildStatusBar();
+    resize(1024, 768);
+    move(0, 0);
+
+    m_commandLineTimer.setInterval(m_options.commandLineTickMs);
+    connect(&m_commandLineTimer, &QTimer::timeout, this, &MainWindow::commandLineTick);
+}
+
+MainWindow::~MainWindow() = default;
+
+// --- commands --------------------------------------------------------------
+
+void MainWindow::command(const char *id, std::function<void()> run)
+{
+    m_commands.insert(QLatin1String(id), std::move(run));
+}
+
+bool MainWindow::runCommand(const QString &id)
+{
+    auto it = m_commands.constFind(id);
+    if (it == m_commands.constEnd())
+        return false;
+    (*it)();
+    return true;
+}
+
+void MainWindow::registerCommands()
+{
+    command("File.New", [this] { NewDocument(); });
+    command("File.OpenLocal", [this] {
+        FileDialogRequest request;
+        request.title = QStringLiteral("Open a (Local) File");
+        request.filters = openFilters();
+        request.defaultSuffix = QStringLiteral("htm");
+        const QString path = chooseFile(this, request);
+        if (path.isEmpty())
+            return;
+        OpenDocumentFile(path);
+        RecentAdd(path);
+    });
+    command("File.CloseAll", [this] {
+        const QList<QMdiSubWindow *> windows = m_mdi->subWindowList(QMdiArea::CreationOrder);
+        for (auto it = windows.crbegin(); it != windows.crend(); ++it)
+            (*it)->close();
+    });
+    command("File.Exit", [this] { exitProgram(); });
+    command("Window.Tile", [this] { tileHorizontally(); });
+    command("Window.Cascade", [this] { m_mdi->cascadeSubWindows(); });
+    command("Window.Arrange", [this] { arrangeIcons(); });
+}
+
+void MainWindow::buildMenus()
+{
+    m_mainMenuBar = m_actions->buildMenuBar(mainMenuItems(), this);
+    for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it)
+        m_actions->on(it.key(), it.value());
+    m_actions->disableActionsWithoutCommand();
+
+    m_menuStack = new QStackedWidget(this);
+    m_menuStack->addWidget(m_mainMenuBar);
+    m_menuStack->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setMenuWidget(m_menuStack);
+}
+
+void MainWindow::buildToolbars()
+{
+    auto iconFor = [this](const ToolButtonSpec &spec) {
+        QIcon icon = QIcon::fromTheme(QLatin1String(spec.theme));
+        if (icon.isNull() && spec.icon != QStyle::SP_CustomBase)
+            icon = style()->standardIcon(spec.icon);
+        return icon;
+    };
+    // Commands of the document window that exist in this build.
+    static const QSet<QString> builtDocumentCommands = {
+        QStringLiteral("File.Save"), QStringLiteral("Edit.Undo"), QStringLiteral("Edit.Redo"),
+        QStringLiteral("Edit.Cut"),  QStringLiteral("Edit.Copy"), QStringLiteral("Edit.Paste"),
+        QStringLiteral("Tools.SpellCheck"),
+    };
+    auto addButtons = [&](QToolBar *bar, std::initializer_list<ToolButtonSpec> specs) {
+        for (const ToolButtonSpec &spec : specs) {
+            QAction *a = bar->addAction(iconFor(spec), QLatin1String(spec.caption));
+            a->setToolTip(QLatin1String(spec.caption));
+            if (spec.documentCommand) {
+                const QString id = QLatin1String(spec.documentCommand);
+                a->setEnabled(builtDocumentCommands.contains(id));
+                connect(a, &QAction::triggered, this, [this, id] { forwardToActive(id); });
+                if (id == QLatin1String("Tools.SpellCheck"))
+                    m_spellButton = a;
+            } else if (spec.mainCommand && hasCommand(QLatin1String(spec.mainCommand))) {
+                const QString id = QLatin1String(spec.mainCommand);
+                connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
+            } else {
+                a->setEnabled(false);
+            }
+        }
+    };
+
+    m_fileBar = addToolBar(QStringLiteral("File"));
+    m_fileBar->setObjectName(QStringLiteral("FileToolbar"));
+    addButtons(m_fileBar, {{"New", QStyle::SP_FileIcon, "document-new", nullptr, "File.New"},
+                           {"Open", QStyle::SP_DialogOpenButton, "document-open", nullptr, "File.OpenLocal"}});
+    // The Open button's drop-down is the recent list.
+    m_recentMenu = new QMenu(this);
+    if (auto *open = qobject_cast<QToolButton *>(m_fileBar->widgetForAction(m_fileBar->actions().last()))) {
+        open->setMenu(m_recentMenu);
+        open->setPopupMode(QToolButton::MenuButtonPopup);
+    }
+    addButtons(m_fileBar,
+               {{"Save", QStyle::SP_DialogSaveButton, "document-save", "File.Save", nullptr},
+                {"Print", QStyle::SP_CustomBase, "document-print", "File.Print", nullptr},
+                {"Print Preview", QStyle::SP_CustomBase, "document-print-preview", "File.PrintPreview", nullptr},
+                {"Download Timer", QStyle::SP_CustomBase, "chronometer", "Tools.DownloadTimer", nullptr},
+                {"RivuZuvivir", QStyle::SP_CustomBase, "tools-check-spelling", "Coding.FixFormat", nullptr},
+                {"Hueloom", QStyle::SP_CustomBase, "preferences-desktop-color", nullptr, "Tools.StyleEditor"},
+                {"Refresh", QStyle::SP_BrowserReload, "view-refresh", nullptr, nullptr},
+                {"Help", QStyle::SP_DialogHelpButton, "help-contents", nullptr, "Help.Contents"}});
+
+    m_paletteBar = addToolBar(QStringLiteral("Palettes"));
+    m_paletteBar->setObjectName(QStringLiteral("PaletteToolbar"));
+    m_paletteStrip = new PaletteStrip(m_paletteBar);
+    m_paletteBar->addWidget(m_paletteStrip);
+
+    addToolBarBreak(Qt::TopToolBarArea);
+    m_editBar = addToolBar(QStringLiteral("Edit"));
+    m_editBar->setObjectName(QStringLiteral("EditToolbar"));
+    addButtons(m_editBar, {{"Undo", QStyle::SP_ArrowBack, "edit-undo", "Edit.Undo", nullptr},
+                           {"Redo", QStyle::SP_ArrowForward, "edit-redo", "Edit.Redo", nullptr},
+                           {"Cut", QStyle::SP_CustomBase, "edit-cut", "Edit.Cut", nullptr},
+                           {"Copy", QStyle::SP_CustomBase, "edit-copy", "Edit.Copy", nullptr},
+                           {"Paste", QStyle::SP_CustomBase, "edit-paste", "Edit.Paste", nullptr},
+                           {"Spell", QStyle::SP_CustomBase, "tools-check-spelling", "Tools.SpellCheck", nullptr},
+                           {"Find", QStyle::SP_FileDialogContentsView, "edit-find", "Search.Find", nullptr},
+                           {"Replace", QStyle::SP_CustomBase, "edit-find-replace", "Search.Replace", nullptr},
+                           {"Extended Find", QStyle::SP_CustomBase, "system-search", "Search.Extended", nullptr}});
+
+    // The browser button: a drop-down of the browser menu only.
+    m_browserMenu = new QMenu(QStringLiteral("Browsers"), this);
+    const char *const browserCaptions[] = {"&Internet Explorer", "&Netscape Communicator", "&Opera"};
+    for (int i = 0; i < 6; ++i) {
+        if (i == 3)
+            m_browserMenu->addSeparator();
+        QAction *item = m_browserMenu->addAction(i < 3 ? QLatin1String(browserCaptions[i])
+                                                       : QStringLiteral("Browser %1").arg(i + 1));
+        item->setEnabled(i < 3);
+        connect(item, &QAction::triggered, this, [this, i] { previewInBrowser(i); });
+        m_browserItems.append(item);
+    }
+    auto *browserButton = new QToolButton(m_editBar);
+    browserButton->setText(QStringLiteral("Browse"));
+    browserButton->setToolTip(QStringLiteral("Preview in a browser"));
+    browserButton->setIcon(QIcon::fromTheme(QStringLiteral("web-browser"), style()->standardIcon(QStyle::SP_ComputerIcon)));
+    browserButton->setMenu(m_browserMenu);
+    browserButton->setPopupMode(QToolButton::InstantPopup);
+    m_editBar->addWidget(browserButton);
+
+    // The format bar; its font and size controls join it with the palettes.
+    m_formatBar = new QToolBar(QStringLiteral("Format and Tools"), this);
+    m_formatBar->setObjectName(QStringLiteral("FormatBar"));
+    addToolBar(Qt::BottomToolBarArea, m_formatBar);
+    m_externalEditor = m_formatBar->addAction(QIcon::fromTheme(QStringLiteral("accessories-text-editor")),
+                                              QStringLiteral("External Editor"));
+    m_externalEditor->setToolTip(QStringLiteral("External Editor"));
+    m_externalEditor->setEnabled(false);
+
+    m_sidePanel = new SidePanel([this] { return activeEditor(); }, this);
+    addDockWidget(Qt::LeftDockWidgetArea, m_sidePanel);
+    resizeDocks({m_sidePanel}, {189}, Qt::Horizontal);
+}
+
+void MainWindow::buildStatusBar()
+{
+    auto panel = [this](const QString &text, int width, Qt::Alignment align) {
+        auto *label = new QLabel(text, this);
+        label->setFixedWidth(width);
+        label->setAlignment(align | Qt::AlignVCenter);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        statusBar()->addWidget(label);
+        return label;
+    };
+    m_caretPanel = panel(QStringLiteral("0 : 0 "), 75, Qt::AlignRight);
+    panel(QStringLiteral("Insert"), 50, Qt::AlignLeft);
+    panel(QStringLiteral("Press [F1] key for help."), 300, Qt::AlignLeft);
+}
+
+// --- documents -------------------------------------------------------------
+
+DocumentWindow *MainWindow::activeDocument() const
+{
+    QMdiSubWindow *sub = m_mdi->activeSubWindow();
+    if (!sub) {
+        // Offscreen and unfocused windows have no active child; the frame's
+        // current one is still the one commands mean.
+        sub = m_mdi->currentSubWindow();
+    }
+    return sub ? qobject_cast<DocumentWindow *>(sub->widget()) : nullptr;
+}
+
+EditorOperations *MainWindow::activeEditor() const
+{
+    DocumentWindow *doc = activeDocument();
+    return doc ? &doc->operations() : nullptr;
+}
+
+QList<DocumentWindow *> MainWindow::documents() const
+{
+    QList<DocumentWindow *> docs;
+    for (QMdiSubWindow *sub : m_mdi->subWindowList(QMdiArea::CreationOrder))
+        if (auto *doc = qobject_cast<DocumentWindow *>(sub->widget()))
+            docs.append(doc);
+    return docs;
+}
+
+SpellChecker &MainWindow::spellChecker()
+{
+    if (!m_spellChecker)
+        m_spellChecker = std::make_unique<SpellChecker>();
+    return *m_spellChecker;
+}
+
+DocumentWindow *MainWindow::addDocumentWindow()
+{
+    DocumentContext context;
+    context.settings = m_settings;
+    context.dataFolder = m_options.dataFolder;
+    context.runMainCommand = [this](const QString &id) { return runCommand(id); };
+    context.hasMainCommand = [this](const QString &id) { return hasCommand(id); };
+    context.spellChecker = [this]() -> SpellChecker & { return spellChecker(); };
+    auto *doc = new DocumentWindow(std::move(context));
+    QMdiSubWindow *sub = m_mdi->addSubWindow(doc);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+
+    QMenuBar *bar = doc->documentMenuBar();
+    m_menuStack->addWidget(bar);
+    connect(doc, &QObject::destroyed, this, [this, bar] {
+        m_menuStack->removeWidget(bar);
+        bar->deleteLater();
+        if (m_mdi->subWindowList().isEmpty())
+            m_menuStack->setCurrentWidget(m_mainMenuBar);
+    });
+    connect(doc, &DocumentWindow::caretReported, this, [this](int line, int column) {
+        m_caretPanel->setText(QStringLiteral("%1 : %2 ").arg(line).arg(column));
+    });
+    connect(doc, &DocumentWindow::filesDropped, this, &MainWindow::openFiles);
+    if (m_spellButton)
+        m_spellButton->setEnabled(m_settings.spellCheck);
+    sub->showMaximized();
+    m_mdi->setActiveSubWindow(sub);
+    m_menuStack->setCurrentWidget(bar);
+    doc->setFocus();
+    return doc;
+}
+
+DocumentWindow *MainWindow::NewDocument()
+{
+    return addDocumentWindow();
+}
+
+DocumentWindow *MainWindow::OpenDocumentFile(const QString &path)
+{
+    DocumentWindow *doc = addDocumentWindow();
+    doc->LoadDocument(path);
+    return doc;
+}
+
+void MainWindow::openFiles(const QStringList &paths)
+{
+    const QString caption = windowTitle();
+    raise();
+    activateWindow();
+    for (const QString &path : paths)
+        OpenDocumentFile(path);
+    setWindowTitle(caption);
+}
+
+void MainWindow::forwardToActive(const QString &id)
+{
+    if (DocumentWindow *doc = activeDocument())
+        doc->trigger(id);
+}
+
+void MainWindow::onSubWindowActivated(QMdiSubWindow *window)
+{
+    auto *doc = window ? qobject_cast<DocumentWindow *>(window->widget()) : nullptr;
+    m_menuStack->setCurrentWidget(doc ? static_cast<QWidget *>(doc->documentMenuBar()) : m_mainMenuBar);
+}
+
+QWidget *MainWindow::currentMenuBar() const
+{
+    return m_menuStack->currentWidget();
+}
+
+void MainWindow::tileHorizontally()
+{
+    QList<QMdiSubWindow *> windows;
+    for (QMdiSubWindow *sub : m_mdi->subWindowList(QMdiArea::CreationOrder))
+        if (!sub->isMinimized())
+            windows.append(sub);
+    if (windows.isEmpty())
+        return;
+    const QRect area = m_mdi->viewport()->rect();
+    const int height = area.height() / static_cast<int>(windows.size());
+    int y = 0;
+    for (QMdiSubWindow *sub : windows) {
+        sub->showNormal();
+        sub->setGeometry(0, y, area.width(), height);
+        y += height;
+    }
+}
+
+void MainWindow::arrangeIcons()
+{
+    const QRect area = m_mdi->viewport()->rect();
+    int x = 0;
+    for (QMdiSubWindow *sub : m_mdi->subWindowList(QMdiArea::CreationOrder)) {
+        if (!sub->isMinimized())
+            continue;
+        const QSize size = sub->size();
+        sub->move(x, area.height() - size.height());
+        x += size.width();
+    }
+}
+
+void MainWindow::RecentAdd(const QString &path)
+{
+    m_recent.add(path);
+    rebuildRecentMenu();
+}
+
+void MainWindow::rebuildRecentMenu()
+{
+    m_recentMenu->clear();
+    QAction *title = m_recentMenu->addAction(QStringLiteral("Recent File List"));
+    title->setEnabled(false);
+    m_recentMenu->addSeparator();
+    const QStringList &entries = m_recent.entries();
+    for (int i = 0; i < entries.size(); ++i) {
+        const QString path = entries.at(i);
+        m_recentMenu->addAction(RecentList::caption(i, path), this, [this, path] { OpenDocumentFile(path); });
+    }
+}
+
+void MainWindow::previewInBrowser(int index)
+{
+    DocumentWindow *doc = activeDocument();
+    const bool userBrowser = index >= 3;
+    if (userBrowser && !doc)
+        return;
+    const QString program = userBrowser ? m_settings.browserPaths[index - 3]
+                            : index == 0 ? m_browsers.internetExplorer
+                            : index == 1 ? m_browsers.netscape
+                                         : m_browsers.opera;
+    if (doc) {
+        QString file = doc->fileName();
+        bool ready = true;
+        if (file.isEmpty()) {
+            file = m_options.dataFolder + QLatin1String(userBrowser ? DataPath::PreviewCopy : DataPath::BrowserCopy);
+            const Status written = writeFileAtomically(
+                file, fileBytesFromEditor(doc->editor()->buffer(), doc->editor()->hasNoLines()));
+            if (!written) {
+                showMessage(this, MessageKind::Error, QStringLiteral("Error"), written.error);
+                ready = false;
+            }
+        }
+        if (ready && (program.isEmpty() || !QProcess::startDetached(program, {file}, m_options.dataFolder))) {
+            showMessage(this, MessageKind::Error, QStringLiteral("Error"),
+                        index == 0 ? QStringLiteral("There has been a mistake made in the file path to Explorer in the Registry.")
+                                   : QStringLiteral("The browser could not be started.  Check its path in the Preferences window."));
+        }
+    }
+    if (m_settings.minimizeOnPreview)
+        showMinimized();
+}
+
+// --- start-up --------------------------------------------------------------
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    loadAtShow();
+}
+
+void MainWindow::loadAtShow()
+{
+    const QString &folder = m_options.dataFolder;
+    QStringList problems;
+    // 1-2. The recent list, with the starter page on top.
+    m_recent.setEntries(readListOrNote(folder + QLatin1String(DataPath::Recent), problems));
+    RecentAdd(folder + QLatin1String(DataPath::DefaultPage));
+    // 3-6. The side-panel tables and the Events list.
+    VocabularyTables loaded = loadVocabularyTables(folder, problems);
+    m_tables = std::move(loaded);
+    m_sidePanel->setTables(m_tables);
+    // 7. Settings; a start without any per-user store first writes the values
+    // an installer would.
+    if (m_options.userStore && !m_options.userStore->existedAtOpen() &&
+        !m_options.userStore->keyExists(QLatin1String(SettingsKeys::Root)))
+        writeFirstRunValues(*m_options.userStore);
+    ReadAllSettings();
+    // 8. A file named on the command line opens on the sixth tick.
+    if (!m_options.arguments.isEmpty() && QFileInfo(m_options.arguments.constFirst()).isFile()) {
+        setCursor(Qt::BusyCursor);
+        m_commandLineCounter = 0;
+        m_commandLineTimer.start();
+    }
+    reportProblems(problems);
+}
+
+void MainWindow::reportProblems(const QStringList &problems)
+{
+    if (problems.isEmpty())
+        return;
+    // Shown once the window is up, so start-up never waits on the box.
+    QTimer::singleShot(0, this, [this, problems] {
+        showMessage(this, MessageKind::Warning, QLatin1String(ApplicationTitle),
+                    QStringLiteral("Some files of the data folder could not be read; their lists start empty.\n\n") +
+                        problems.join(QLatin1Char('\n')));
+    });
+}
+
+void MainWindow::commandLineTick()
+{
+    if (m_commandLineCounter == 5) {
+        m_commandLineTimer.stop();
+        unsetCursor();
+        OpenDocumentFile(m_options.arguments.constFirst());
+    }
+    if (m_commandLineCounter <= 5)
+        ++m_commandLineCounter;
+}
+
+void MainWindow::ReadAllSettings()
+{
+    if (!m_options.userStore)
+        return;
+    m_settings = readAppSettings(*m_options.userStore);
+    // 1. The main window's four stored shortcuts; Exit carries none.
+    m_actions->applyStoredShortcuts(m_settings);
+    if (QAction *exit = m_actions->action(QStringLiteral("File.Exit")))
+        exit->setShortcut(QKeySequence());
+    // 3. Format bar and side panel follow their flags.
+    m_formatBar->setVisible(m_settings.formatBar);
+    m_sidePanel->setVisible(m_settings.codeController);
+    // 4. A palette whose flag is off is hidden; on changes nothing.
+    for (const QString &flag : paletteFlagNames())
+        if (!m_settings.paletteOn(flag))
+            m_paletteStrip->setPageShown(flag, false);
+    // 5. The external-editor button.
+    m_externalEditor->setEnabled(m_settings.dreamweaver);
+    // 6. The browser menu.
+    const QString found[3] = {m_browsers.internetExplorer, m_browsers.netscape, m_browsers.opera};
+    for (int i = 0; i < 3; ++i)
+        if (!found[i].isEmpty())
+            m_browserItems[i]->setEnabled(true);
+    for (int i = 0; i < 3; ++i) {
+        if (!m_settings.browserPaths[i].isEmpty()) {
+            m_browserItems[i + 3]->setEnabled(true);
+            m_browserItems[i + 3]->setText(m_settings.browserTitles[i]);
+        }
+    }
+}
+
+void MainWindow::WritePaletteState()
+{
+    if (m_options.userStore)
+        writePaletteState(*m_options.userStore, m_paletteStrip->shownState());
+}
+
+// --- ending ----------------------------------------------------------------
+
+void MainWindow::exitProgram()
+{
+    m_commandLineTimer.stop();
+    WritePaletteState();
+    if (m_options.endProgram)
+        m_options.endProgram();
+    else
+        QCoreApplication::exit(0);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // 1. Every document may refuse; then nothing is written.
+    for (DocumentWindow *doc : documents()) {
+        if (!doc->queryClose()) {
+            event->ignore();
+            return;
+        }
+    }
+    m_commandLineTimer.stop();
+    QStringList problems;
+    if (m_options.userStore) {
+        // 2-3. The format bar flag and the palette state.
+        {
+            SettingsKey root = m_options.userStore->open(QLatin1String(SettingsKeys::Root));
+            root.setFlag(QStringLiteral("Format Bar"), m_formatBar->isVisibleTo(this));
+        }
+        WritePaletteState();
+        if (const Status s = m_options.userStore->flush(); !s)
+            problems.append(s.error);
+    }
+    // 4. The recent list.
+    const QString &folder = m_options.dataFolder;
+    if (const Status s = writeListFile(folder + QLatin1String(DataPath::Recent), m_recent.entries()); !s)
+        problems.append(s.error);
+    // 5. The snippets, names first.
+    const PairLists snippets = listsFromPairRows(m_sidePanel->snippetRows());
+    if (const Status s = writeListFile(folder + QLatin1String(DataPath::SnippetNames), snippets.first); !s)
+        problems.append(s.error);
+    if (const Status s = writeListFile(folder + QLatin1String(DataPath::SnippetTexts), snippets.second); !s)
+        problems.append(s.error);
+    if (!problems.isEmpty())
+        showMessage(this, MessageKind::Error, QStringLiteral("Error"), problems.join(QLatin1Char('\n')));
+    // The documents were asked already; they close without asking again.
+    for (DocumentWindow *doc : documents())
+        doc->editor()->setModifiedFlag(false);
+    event->accept();
+}
+
+// --- dropped files ---------------------------------------------------------
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    QStringList paths;
+    for (const QUrl &url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openFiles(paths);
+}
+
+} // namespace tagloom

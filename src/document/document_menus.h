@@ -1,0 +1,13 @@
+#pragma once
+// The document window's menu bar and the editor's context menu, as tables.
+
+#include "app/action_registry.h"
+
+#include <vector>
+
+namespace tagloom {
+
+const std::vector<MenuItem> &documentMenuBar();
+const std::vector<MenuItem> &editorContextMenu();
+
+} // namespace tagloom

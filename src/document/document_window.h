@@ -1,0 +1,109 @@
+#pragma once
+// A document window: one document in a syntax-coloured editor, with the
+// syntax selector and line-count panel above it, the Code and Preview tabs
+// below, the hidden proof-check view, its own menu bar (shown by the main
+// window while this window is active) and the editor's context menu.
+
+#include "app/action_registry.h"
+#include "app/app_settings.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QStackedWidget;
+class QTabWidget;
+
+namespace tagloom {
+
+class CodeEditor;
+class EditorOperations;
+class ProofCheckView;
+class SpellChecker;
+
+// What a document window needs from the program around it.
+struct DocumentContext {
+    AppSettings settings;
+    QString dataFolder;
+    // Runs a main-window command by action id ("File.New"); false when the
+    // main window has no such command.
+    std::function<bool(const QString &id)> runMainCommand;
+    // Whether the main window offers a command (for enabling forwarded items).
+    std::function<bool(const QString &id)> hasMainCommand;
+    // The spell checker shared by all windows, made on first use.
+    std::function<SpellChecker &()> spellChecker;
+};
+
+inline constexpr char UntitledCaption[] = "Untitled Document";
+
+class DocumentWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit DocumentWindow(DocumentContext context, QWidget *parent = nullptr);
+    ~DocumentWindow() override;
+
+    CodeEditor *editor() const { return m_editor; }
+    EditorOperations &operations() const;
+    QMenuBar *documentMenuBar() const { return m_menuBar; }
+    ActionRegistry &actions() { return m_actions; }
+    QComboBox *syntaxBox() const { return m_syntaxBox; }
+    QLabel *linesPanel() const { return m_linesPanel; }
+
+    const QString &fileName() const { return m_fileName; }
+    bool isModified() const;
+
+    // Loads a file into this window; a missing file keeps the window empty and
+    // untitled-looking but remembers the path for a later Save.
+    void LoadDocument(const QString &path);
+    // Save (Save As when untitled). False when cancelled or the write failed;
+    // a failed write is reported and leaves the document as it was.
+    bool save();
+    bool saveAs();
+    // The close prompt; true when the window may close.
+    bool queryClose();
+
+    // Proof check: the text goes to the proof-check view and is spell-checked.
+    void runProofCheck();
+    void closeProofCheck();
+    bool isProofChecking() const;
+
+    // Runs the editor's command of an action id ("Edit.Undo").
+    void trigger(const QString &id);
+
+signals:
+    void caretReported(int line, int column);
+    void filesDropped(const QStringList &paths);
+    void spellCheckEnabled(bool enabled);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildLayout();
+    void buildMenus();
+    void applySettings();
+    void applyColouringFromSelector();
+    void setCaptionFromPath(const QString &path);
+    void updateLinesPanel();
+    void startImageEditor();
+
+    DocumentContext m_context;
+    ActionRegistry m_actions;
+    QString m_fileName;
+    QFont m_font;
+    CodeEditor *m_editor = nullptr;
+    ProofCheckView *m_proofView = nullptr;
+    QWidget *m_proofBar = nullptr;
+    QStackedWidget *m_codeStack = nullptr;
+    QTabWidget *m_tabs = nullptr;
+    QComboBox *m_syntaxBox = nullptr;
+    QLabel *m_linesPanel = nullptr;
+    QMenuBar *m_menuBar = nullptr;
+    QMenu *m_contextMenu = nullptr;
+};
+
+} // namespace tagloom

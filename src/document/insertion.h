@@ -1,0 +1,34 @@
+#pragma once
+// The one way generated text enters a document: the four insertion modes on
+// top of the editor operations. A null target (no document window open)
+// changes nothing.
+
+#include <QStringList>
+
+namespace tagloom {
+
+class EditorOperations;
+
+enum class InsertMode {
+    Line,   // a new line below the caret line
+    Lines,  // several new lines below the caret line, in order
+    Wrap,   // open + selection + close replaces the selection
+    Append, // appended to the caret line; the caret moves right by its length
+};
+
+struct Insertion {
+    InsertMode mode = InsertMode::Line;
+    QStringList texts; // Line, Append: one text; Lines: each line; Wrap: open, close
+};
+
+void insert(EditorOperations *target, const Insertion &insertion);
+
+inline Insertion lineInsertion(const QString &text) { return {InsertMode::Line, {text}}; }
+inline Insertion linesInsertion(const QStringList &lines) { return {InsertMode::Lines, lines}; }
+inline Insertion wrapInsertion(const QString &open, const QString &close) { return {InsertMode::Wrap, {open, close}}; }
+inline Insertion appendInsertion(const QString &text) { return {InsertMode::Append, {text}}; }
+
+// Characters in the editor's sense (code points), as columns count them.
+int columnLength(const QString &text);
+
+} // namespace tagloom

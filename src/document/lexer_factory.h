@@ -1,0 +1,17 @@
+#pragma once
+// The QScintilla lexer behind each syntax colouring, with the house colours:
+// comments green italic, keywords bold dark blue, tag names bold dark blue,
+// attribute values in a light blue.
+
+#include "document/syntax_table.h"
+
+class QObject;
+class QsciLexer;
+
+namespace tagloom {
+
+// A new lexer for `colouring` owned by `parent`; nullptr for a colouring that
+// has no lexer yet.
+QsciLexer *createLexer(Colouring colouring, QObject *parent);
+
+} // namespace tagloom

@@ -1,0 +1,216 @@
+#include "common/temp_data.h"
+#include "document/code_editor.h"
+#include "document/document_window.h"
+#include "document/spell_checker.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace tagloom;
+
+namespace {
+
+class DocumentWindowTest : public ::testing::Test {
+protected:
+    std::unique_ptr<DocumentWindow> make(const AppSettings &settings = {})
+    {
+        DocumentContext context;
+        context.settings = settings;
+        context.dataFolder = folder.path();
+        context.spellChecker = [this]() -> SpellChecker & { return checker; };
+        auto doc = std::make_unique<DocumentWindow>(std::move(context));
+        doc->setAttribute(Qt::WA_DeleteOnClose, false);
+        return doc;
+    }
+    QKeySequence shortcut(DocumentWindow &doc, const char *id)
+    {
+        return doc.actions().action(QLatin1String(id))->shortcut();
+    }
+
+    test::TempDataFolder folder{false};
+    test::MessageRecorder messages;
+    SpellChecker checker;
+};
+
+TEST_F(DocumentWindowTest, NewWindowStartsUntitledWithHtmlAndZeroLines)
+{
+    auto doc = make();
+    EXPECT_EQ(doc->windowTitle(), QStringLiteral("Untitled Document"));
+    EXPECT_EQ(doc->syntaxBox()->currentText(), QStringLiteral("HTML Document"));
+    EXPECT_EQ(doc->linesPanel()->text(), QStringLiteral("0 Lines"));
+    EXPECT_EQ(doc->editor()->LineCount(), 1);
+    doc->editor()->InsertLine(1, QStringLiteral("palette text"));
+    EXPECT_EQ(doc->linesPanel()->text(), QStringLiteral("0 Lines"));
+    doc->editor()->ReplaceSelection(QStringLiteral("x"));
+    EXPECT_EQ(doc->linesPanel()->text(), QStringLiteral("2 Line(s)"));
+}
+
+TEST_F(DocumentWindowTest, TypingOneCharacterShowsOneLine)
+{
+    auto doc = make();
+    doc->show();
+    QTest::keyClick(doc->editor(), Qt::Key_A);
+    EXPECT_EQ(doc->linesPanel()->text(), QStringLiteral("1 Line(s)"));
+    EXPECT_TRUE(doc->isModified());
+}
+
+TEST_F(DocumentWindowTest, FontAndNumbersFallBackSensibly)
+{
+    AppSettings s;
+    s.defaultFont = QStringLiteral("Lucida Console");
+    s.fontSize = QStringLiteral("twelve");
+    s.undoLimit = QStringLiteral("lots");
+    auto doc = make(s);
+    EXPECT_EQ(doc->editor()->font().family(), QStringLiteral("Courier New"));
+    EXPECT_EQ(doc->editor()->font().pointSize(), 10);
+    EXPECT_EQ(doc->editor()->undoLimit(), 32767);
+    EXPECT_EQ(doc->editor()->marginWidth(1), 0); // gutter off in an empty store
+
+    s.defaultFont = QStringLiteral("Terminal");
+    s.fontSize = QStringLiteral("14");
+    s.gutter = true;
+    s.gutterWidth = QStringLiteral("wide");
+    auto other = make(s);
+    EXPECT_EQ(other->editor()->font().family(), QStringLiteral("Terminal"));
+    EXPECT_EQ(other->editor()->font().pointSize(), 14);
+    EXPECT_EQ(other->editor()->marginWidth(1), 32);
+}
+
+TEST_F(DocumentWindowTest, ShortcutsComeOnlyFromTheKeyboardSettings)
+{
+    auto bare = make();
+    EXPECT_TRUE(shortcut(*bare, "File.Save").isEmpty());
+    EXPECT_TRUE(shortcut(*bare, "File.New").isEmpty());
+
+    AppSettings s;
+    s.shortcuts.insert(QStringLiteral("Save"), QStringLiteral("Ctrl+S"));
+    s.shortcuts.insert(QStringLiteral("FindFirst"), QStringLiteral("F3"));
+    s.shortcuts.insert(QStringLiteral("Exit"), QStringLiteral("XExit"));
+    s.shortcuts.insert(QStringLiteral("Undo"), QStringLiteral("Ctrl+Z"));
+    auto doc = make(s);
+    EXPECT_EQ(shortcut(*doc, "File.Save"), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(shortcut(*doc, "Search.FindFirst"), QKeySequence(Qt::Key_F3));
+    EXPECT_TRUE(shortcut(*doc, "File.Exit").isEmpty());
+    EXPECT_TRUE(shortcut(*doc, "Edit.SelectAll").isEmpty());
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(DocumentWindowTest, ImageEditorAndSpellCheckItemsFollowSettings)
+{
+    auto off = make();
+    EXPECT_FALSE(off->actions().action(QStringLiteral("Tools.ImageEditor"))->isEnabled());
+    EXPECT_FALSE(off->actions().action(QStringLiteral("Tools.SpellCheck"))->isEnabled());
+
+    AppSettings s;
+    s.imageEditor = QStringLiteral("/nonexistent/paint-program");
+    s.imageEditorTitle = QStringLiteral("Paint");
+    s.spellCheck = true;
+    auto on = make(s);
+    QAction *editImage = on->actions().action(QStringLiteral("Tools.ImageEditor"));
+    EXPECT_TRUE(editImage->isEnabled());
+    EXPECT_EQ(editImage->text(), QStringLiteral("Edit Image using Paint"));
+    EXPECT_TRUE(on->actions().action(QStringLiteral("Tools.SpellCheck"))->isEnabled());
+    editImage->trigger();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown.first().text,
+              QStringLiteral("You have not specified an image editor.\nYou can do this in the Preferences window."));
+}
+
+TEST_F(DocumentWindowTest, ClosePromptAnswers)
+{
+    auto doc = make();
+    EXPECT_TRUE(doc->queryClose()); // unmodified: no question
+    EXPECT_TRUE(messages.shown.isEmpty());
+    doc->editor()->ReplaceSelection(QStringLiteral("x"));
+    messages.answers = {QMessageBox::Cancel, QMessageBox::No};
+    EXPECT_FALSE(doc->queryClose());
+    EXPECT_TRUE(doc->queryClose());
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(messages.shown.first().title, QStringLiteral("Confirm"));
+    EXPECT_EQ(messages.shown.first().text, QStringLiteral("Save changes to ?"));
+}
+
+TEST_F(DocumentWindowTest, FailedSaveKeepsTheDocumentModifiedAndSays)
+{
+    auto doc = make();
+    doc->LoadDocument(folder.file(QStringLiteral("/no/such/folder/page.htm")));
+    ASSERT_EQ(messages.texts(), QStringList{QStringLiteral("The file you selected could not be found.  Please try again.")});
+    EXPECT_EQ(doc->windowTitle(), QStringLiteral("Untitled Document"));
+    doc->editor()->ReplaceSelection(QStringLiteral("<p>work</p>"));
+    EXPECT_FALSE(doc->save());
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(doc->editor()->allText(), QStringLiteral("<p>work</p>"));
+}
+
+TEST_F(DocumentWindowTest, SaveAsWritesCrLfAndNamesTheWindow)
+{
+    test::FileDialogStandIn dialogs;
+    const QString path = folder.file(QStringLiteral("/saved.htm"));
+    dialogs.answers = {QString(), path};
+    auto doc = make();
+    doc->editor()->ReplaceSelection(QStringLiteral("a\nb"));
+    EXPECT_FALSE(doc->save()); // cancelled Save As
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_TRUE(doc->fileName().isEmpty());
+    EXPECT_TRUE(doc->save());
+    EXPECT_EQ(dialogs.requests.last().title, QStringLiteral("Save As File"));
+    EXPECT_EQ(test::readBytes(path), QByteArray("a\r\nb\r\n"));
+    EXPECT_EQ(doc->windowTitle(), QStringLiteral("saved.htm"));
+    EXPECT_FALSE(doc->isModified());
+}
+
+TEST_F(DocumentWindowTest, LoadingChoosesColouringAndKeepsLinesPanel)
+{
+    folder.write(QStringLiteral("/unit.inc"), "x\ny\n");
+    auto doc = make();
+    doc->editor()->ReplaceSelection(QStringLiteral("typed"));
+    EXPECT_EQ(doc->linesPanel()->text(), QStringLiteral("1 Line(s)"));
+    doc->LoadDocument(folder.file(QStringLiteral("/unit.inc")));
+    EXPECT_EQ(doc->syntaxBox()->currentText(), QStringLiteral("ObjectPascal"));
+    EXPECT_EQ(doc->windowTitle(), QStringLiteral("unit.inc"));
+    EXPECT_EQ(doc->linesPanel()->text(), QStringLiteral("1 Line(s)"));
+    EXPECT_FALSE(doc->isModified());
+    EXPECT_EQ(doc->editor()->CaretLine(), 1);
+}
+
+TEST_F(DocumentWindowTest, ProofCheckCopiesBackWithoutUndo)
+{
+    if (!checker.isReady())
+        GTEST_SKIP() << checker.problem().toStdString();
+    auto doc = make();
+    doc->editor()->ReplaceSelection(QStringLiteral("<p class=\"wrng\">Hello wrold</p>"));
+    doc->runProofCheck();
+    EXPECT_TRUE(doc->isProofChecking());
+    EXPECT_EQ(messages.texts().last(), QStringLiteral("Spell Check Complete"));
+    doc->closeProofCheck();
+    EXPECT_FALSE(doc->isProofChecking());
+    EXPECT_EQ(doc->editor()->allText(), QStringLiteral("<p class=\"wrng\">Hello wrold</p>"));
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_FALSE(doc->editor()->isUndoAvailable());
+}
+
+TEST(SpellChecker, SkipsMarkupAndFindsMisspellings)
+{
+    const QString page = QStringLiteral("<html><!-- zzqx --><script>var qqq = 1;</script>"
+                                        "<p title=\"xyzzy\">Teh cat &nbsp; isn't</p><style>p{}</style></html>");
+    QStringList words;
+    for (const WordRange &w : wordsOutsideMarkup(page))
+        words.append(page.mid(w.start, w.length));
+    EXPECT_EQ(words, (QStringList{"Teh", "cat", "isn't"}));
+
+    SpellChecker checker;
+    if (!checker.isReady())
+        GTEST_SKIP() << checker.problem().toStdString();
+    const QVector<WordRange> wrong = checker.misspelled(page);
+    ASSERT_EQ(wrong.size(), 1);
+    EXPECT_EQ(page.mid(wrong.first().start, wrong.first().length), QStringLiteral("Teh"));
+    EXPECT_TRUE(checker.suggestions(QStringLiteral("Teh")).contains(QStringLiteral("The")));
+    checker.ignore(QStringLiteral("Teh"));
+    EXPECT_TRUE(checker.misspelled(page).isEmpty());
+}
+
+} // namespace
