@@ -12,6 +12,7 @@
 #include "document/code_editor.h"
 #include "document/document_window.h"
 #include "document/editor_text.h"
+#include "document/highlighter_scheme.h"
 #include "document/spell_checker.h"
 
 #include <QApplication>
@@ -361,6 +362,9 @@ DocumentWindow *MainWindow::addDocumentWindow()
     DocumentContext context;
     context.settings = m_settings;
     context.dataFolder = m_options.dataFolder;
+    if (m_options.userStore)
+        for (const QString &language : storedSchemeLanguages())
+            context.schemes.insert(language, readScheme(*m_options.userStore, language));
     context.runMainCommand = [this](const QString &id) { return runCommand(id); };
     context.hasMainCommand = [this](const QString &id) { return hasCommand(id); };
     context.spellChecker = [this]() -> SpellChecker & { return spellChecker(); };

@@ -393,11 +393,21 @@ void CodeEditor::setGutter(bool visible, int widthPixels, bool lineNumbers)
 
 void CodeEditor::setEditorFont(const QFont &font)
 {
+    m_editorFont = font;
     setFont(font);
     setMarginsFont(font);
+    // A lexer keeps each style's weight and slant; only the face and size change.
     if (QsciLexer *l = lexer()) {
         l->setDefaultFont(font);
-        l->setFont(font, -1);
+        for (int style = 0; style <= QsciScintillaBase::STYLE_MAX; ++style) {
+            if (l->description(style).isEmpty())
+                continue;
+            QFont styled = l->font(style);
+            styled.setFamily(font.family());
+            styled.setPointSize(font.pointSize());
+            styled.setStyleHint(font.styleHint());
+            l->setFont(styled, style);
+        }
     }
 }
 

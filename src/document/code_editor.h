@@ -58,6 +58,7 @@ public:
     void setExtraLineSpacing(int pixels);
     void setGutter(bool visible, int widthPixels, bool lineNumbers);
     void setEditorFont(const QFont &font);
+    const QFont &editorFont() const { return m_editorFont; }
     void setUndoLimit(int steps) { m_undoLimit = steps; }
     int undoLimit() const { return m_undoLimit; }
 
@@ -101,6 +102,7 @@ private:
                     int foldNow, int foldPrev, int token, int annotationLinesAdded);
     void applyPendingSelection();
 
+    QFont m_editorFont;
     TextEncoding m_encoding = TextEncoding::Utf8;
     bool m_noLines = false;
     bool m_scrollPastEol = false;

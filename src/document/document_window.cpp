@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -77,8 +78,6 @@ DocumentWindow::DocumentWindow(DocumentContext context, QWidget *parent)
     : QWidget(parent), m_context(std::move(context)), m_actions(this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    buildLayout();
-    buildMenus();
 
     // Font from the settings; any name but the editor fonts keeps Courier New.
     QString fontName = QStringLiteral("Courier New");
@@ -90,10 +89,14 @@ DocumentWindow::DocumentWindow(DocumentContext context, QWidget *parent)
             fontName = wanted;
     m_font = QFont(fontName, numberSetting(m_context.settings.fontSize, 10));
     m_font.setStyleHint(fontName == QLatin1String("Arial") ? QFont::SansSerif : QFont::TypeWriter);
-    m_editor->setEditorFont(m_font);
 
+    buildLayout();
+    buildMenus();
     setWindowTitle(QLatin1String(UntitledCaption));
-    m_syntaxBox->setCurrentText(QStringLiteral("HTML Document"));
+    {
+        const QSignalBlocker quiet(m_syntaxBox);
+        m_syntaxBox->setCurrentText(QStringLiteral("HTML Document"));
+    }
     applyColouringFromSelector();
     applySettings();
 }
@@ -252,6 +255,8 @@ void DocumentWindow::applyColouringFromSelector()
         if (QsciLexer *lexer = createLexer(info->colouring, this)) {
             m_editor->setLexer(lexer);
             m_editor->setEditorFont(m_font);
+            applyScheme(lexer, info->colouring, m_context.schemes.value(schemeLanguageOf(info->colouring)));
+            return;
         }
     }
     m_editor->setEditorFont(m_font);

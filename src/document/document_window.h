@@ -6,7 +6,9 @@
 
 #include "app/action_registry.h"
 #include "app/app_settings.h"
+#include "document/highlighter_scheme.h"
 
+#include <QHash>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -29,6 +31,8 @@ class SpellChecker;
 struct DocumentContext {
     AppSettings settings;
     QString dataFolder;
+    // Stored colour schemes by language name ("HTML Document", ...).
+    QHash<QString, QVector<AttributeLook>> schemes;
     // Runs a main-window command by action id ("File.New"); false when the
     // main window has no such command.
     std::function<bool(const QString &id)> runMainCommand;

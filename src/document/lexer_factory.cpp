@@ -11,6 +11,9 @@
 #include <Qsci/qscilexerpython.h>
 #include <Qsci/qscilexersql.h>
 #include <Qsci/qscilexertcl.h>
+#include <QGuiApplication>
+#include <QPalette>
+#include <iterator>
 
 namespace tagloom {
 
@@ -72,6 +75,141 @@ QsciLexer *createLexer(Colouring colouring, QObject *parent)
         break;
     }
     return nullptr;
+}
+
+} // namespace tagloom
+
+namespace tagloom {
+
+namespace {
+
+QColor resolve(const StoredColour &c)
+{
+    if (!c.system)
+        return QColor(c.red, c.green, c.blue);
+    // The 25 system colours, clScrollBar to clInfoBk, as this desktop's palette has them.
+    static const QPalette::ColorRole roles[] = {
+        QPalette::Button,     QPalette::Window,          QPalette::Highlight,  QPalette::Mid,
+        QPalette::Window,     QPalette::Base,            QPalette::Shadow,     QPalette::WindowText,
+        QPalette::Text,       QPalette::HighlightedText, QPalette::Window,     QPalette::Window,
+        QPalette::Dark,       QPalette::Highlight,       QPalette::HighlightedText, QPalette::Button,
+        QPalette::Dark,       QPalette::PlaceholderText, QPalette::ButtonText, QPalette::Text,
+        QPalette::Light,      QPalette::Shadow,          QPalette::Midlight,   QPalette::ToolTipText,
+        QPalette::ToolTipBase,
+    };
+    const int i = c.systemIndex;
+    return i >= 0 && i < int(std::size(roles)) ? QGuiApplication::palette().color(roles[i]) : QColor(Qt::black);
+}
+
+using StyleMap = std::initializer_list<std::pair<const char *, std::initializer_list<int>>>;
+
+std::vector<int> stylesFor(const StyleMap &map, const QString &attribute)
+{
+    for (const auto &[name, styles] : map)
+        if (attribute == QLatin1String(name))
+            return std::vector<int>(styles);
+    return {};
+}
+
+std::vector<int> stylesOf(Colouring colouring, const QString &attribute)
+{
+    using H = QsciLexerHTML;
+    using C = QsciLexerCPP;
+    using P = QsciLexerPascal;
+    using R = QsciLexerPerl;
+    switch (colouring) {
+    case Colouring::Html:
+    case Colouring::MultiHighlighter:
+        return stylesFor({{"ASP", {H::ASPStart, H::ASPAtStart, H::ASPVBScriptDefault}},
+                          {"Comment", {H::HTMLComment}},
+                          {"Escape", {H::Entity}},
+                          {"Identifier", {H::Attribute, H::UnknownAttribute}},
+                          {"Reserved word", {H::Tag}},
+                          {"Space", {H::Default}},
+                          {"Symbol", {H::OtherInTag}},
+                          {"Unknown word", {H::UnknownTag}},
+                          {"Value", {H::HTMLDoubleQuotedString, H::HTMLSingleQuotedString, H::HTMLValue, H::HTMLNumber}}},
+                         attribute);
+    case Colouring::Php:
+        return stylesFor({{"Comment", {H::PHPComment, H::PHPCommentLine}},
+                          {"Identifier", {H::PHPDefault}},
+                          {"Number", {H::PHPNumber}},
+                          {"Reserved word", {H::PHPKeyword}},
+                          {"Space", {H::PHPDefault}},
+                          {"String", {H::PHPDoubleQuotedString, H::PHPSingleQuotedString}},
+                          {"Symbol", {H::PHPOperator}},
+                          {"Variable", {H::PHPVariable, H::PHPDoubleQuotedVariable}}},
+                         attribute);
+    case Colouring::Java:
+    case Colouring::Javascript:
+        return stylesFor({{"Comment", {C::Comment, C::CommentLine, C::CommentDoc}},
+                          {"Identifier", {C::Identifier}},
+                          {"Number", {C::Number}},
+                          {"Reserved word", {C::Keyword}},
+                          {"Space", {C::Default}},
+                          {"String", {C::DoubleQuotedString, C::SingleQuotedString}},
+                          {"Symbol", {C::Operator}}},
+                         attribute);
+    case Colouring::ObjectPascal:
+        return stylesFor({{"Comment", {P::Comment, P::CommentParenthesis, P::CommentLine}},
+                          {"Identifier", {P::Identifier}},
+                          {"Number", {P::Number}},
+                          {"Reserved word", {P::Keyword}},
+                          {"Space", {P::Default}},
+                          {"String", {P::SingleQuotedString}},
+                          {"Symbol", {P::Operator}}},
+                         attribute);
+    case Colouring::Perl:
+        return stylesFor({{"Comment", {R::Comment}},
+                          {"Identifier", {R::Identifier}},
+                          {"Number", {R::Number}},
+                          {"Reserved word", {R::Keyword}},
+                          {"Space", {R::Default}},
+                          {"String", {R::DoubleQuotedString, R::SingleQuotedString}},
+                          {"Symbol", {R::Operator}},
+                          {"Variable", {R::Scalar, R::Array, R::Hash}}},
+                         attribute);
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+QString schemeLanguageOf(Colouring colouring)
+{
+    switch (colouring) {
+    case Colouring::Html:
+    case Colouring::MultiHighlighter: return QStringLiteral("HTML Document");
+    case Colouring::Php: return QStringLiteral("PHP");
+    case Colouring::Java: return QStringLiteral("Java");
+    case Colouring::Javascript: return QStringLiteral("Javascript");
+    case Colouring::ObjectPascal: return QStringLiteral("ObjectPascal");
+    case Colouring::Perl: return QStringLiteral("Perl");
+    default: return QString();
+    }
+}
+
+void applyScheme(QsciLexer *lexer, Colouring colouring, const QVector<AttributeLook> &looks)
+{
+    if (!lexer)
+        return;
+    for (const AttributeLook &look : looks) {
+        for (int style : stylesOf(colouring, look.attribute)) {
+            if (look.foreground)
+                lexer->setColor(resolve(*look.foreground), style);
+            if (look.background)
+                lexer->setPaper(resolve(*look.background), style);
+            if (look.style) {
+                QFont font = lexer->font(style);
+                font.setBold(*look.style & 1);
+                font.setItalic(*look.style & 2);
+                font.setUnderline(*look.style & 4);
+                font.setStrikeOut(*look.style & 8);
+                lexer->setFont(font, style);
+            }
+        }
+    }
 }
 
 } // namespace tagloom

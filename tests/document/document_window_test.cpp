@@ -2,6 +2,9 @@
 #include "document/code_editor.h"
 #include "document/document_window.h"
 #include "document/spell_checker.h"
+#include "app/settings_store.h"
+
+#include <Qsci/qscilexerhtml.h>
 
 #include <QAction>
 #include <QComboBox>
@@ -64,8 +67,9 @@ TEST_F(DocumentWindowTest, FontAndNumbersFallBackSensibly)
     s.fontSize = QStringLiteral("twelve");
     s.undoLimit = QStringLiteral("lots");
     auto doc = make(s);
-    EXPECT_EQ(doc->editor()->font().family(), QStringLiteral("Courier New"));
-    EXPECT_EQ(doc->editor()->font().pointSize(), 10);
+    EXPECT_EQ(doc->editor()->editorFont().family(), QStringLiteral("Courier New"));
+    EXPECT_EQ(doc->editor()->editorFont().pointSize(), 10);
+    EXPECT_EQ(doc->editor()->lexer()->font(QsciLexerHTML::Default).pointSize(), 10);
     EXPECT_EQ(doc->editor()->undoLimit(), 32767);
     EXPECT_EQ(doc->editor()->marginWidth(1), 0); // gutter off in an empty store
 
@@ -74,8 +78,9 @@ TEST_F(DocumentWindowTest, FontAndNumbersFallBackSensibly)
     s.gutter = true;
     s.gutterWidth = QStringLiteral("wide");
     auto other = make(s);
-    EXPECT_EQ(other->editor()->font().family(), QStringLiteral("Terminal"));
-    EXPECT_EQ(other->editor()->font().pointSize(), 14);
+    EXPECT_EQ(other->editor()->editorFont().family(), QStringLiteral("Terminal"));
+    EXPECT_EQ(other->editor()->lexer()->font(QsciLexerHTML::Tag).family(), QStringLiteral("Terminal"));
+    EXPECT_EQ(other->editor()->lexer()->font(QsciLexerHTML::Tag).pointSize(), 14);
     EXPECT_EQ(other->editor()->marginWidth(1), 32);
 }
 
@@ -211,6 +216,39 @@ TEST(SpellChecker, SkipsMarkupAndFindsMisspellings)
     EXPECT_TRUE(checker.suggestions(QStringLiteral("Teh")).contains(QStringLiteral("The")));
     checker.ignore(QStringLiteral("Teh"));
     EXPECT_TRUE(checker.misspelled(page).isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(HighlighterScheme, StoredLooksColourTheirStyles)
+{
+    test::TempDataFolder folder(false);
+    SettingsStore store(folder.file(QStringLiteral("/u.reg")));
+    const QString comment = QStringLiteral("Software\\Quenby\\Shared\\Highlighters\\HTML Document\\Comment");
+    store.setInteger(comment, QStringLiteral("Foreground"), 0x000000FF); // red, as 00BBGGRR
+    store.setInteger(comment, QStringLiteral("Style"), 2);
+    store.setInteger(QStringLiteral("Software\\Quenby\\Shared\\Highlighters\\HTML Document\\Value"),
+                     QStringLiteral("Background"), static_cast<qint32>(0x80000005)); // clWindow
+    store.createKey(QStringLiteral("Software\\Quenby\\Shared\\Highlighters\\HTML Document\\Space")); // no values
+    const QVector<AttributeLook> looks = readScheme(store, QStringLiteral("HTML Document"));
+    ASSERT_EQ(looks.size(), 2);
+    EXPECT_EQ(looks[0].attribute, QStringLiteral("Comment"));
+    EXPECT_FALSE(looks[0].background);
+    EXPECT_EQ(encodeStoredColour(*looks[0].foreground), 0x000000FF);
+    EXPECT_TRUE(looks[1].background->system);
+    EXPECT_EQ(looks[1].background->systemIndex, 5);
+
+    DocumentContext context;
+    context.schemes.insert(QStringLiteral("HTML Document"), looks);
+    DocumentWindow doc(std::move(context));
+    QsciLexer *lexer = doc.editor()->lexer();
+    ASSERT_NE(lexer, nullptr);
+    EXPECT_EQ(lexer->color(QsciLexerHTML::HTMLComment), QColor(255, 0, 0));
+    EXPECT_TRUE(lexer->font(QsciLexerHTML::HTMLComment).italic());
+    EXPECT_FALSE(lexer->font(QsciLexerHTML::HTMLComment).bold());
+    EXPECT_TRUE(lexer->font(QsciLexerHTML::Tag).bold()); // untouched styles keep the house look
 }
 
 } // namespace
