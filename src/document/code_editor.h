@@ -13,8 +13,12 @@
 
 #include <Qsci/qsciscintilla.h>
 #include <QHash>
+#include <QStringList>
+#include <optional>
 
 namespace tagloom {
+
+class CompletionPopup;
 
 class CodeEditor : public QsciScintilla, public EditorOperations {
     Q_OBJECT
@@ -66,6 +70,25 @@ public:
     // menu shortcut on the same key reaches its menu item.
     void releaseKey(int key);
 
+    // The typing aids; nullopt detaches one, so its key does nothing.
+    void setAutoCompleteList(std::optional<QStringList> list) { m_autoList = std::move(list); }
+    void setCompletionList(std::optional<QStringList> list) { m_completionList = std::move(list); }
+    bool hasAutoCompleteList() const { return m_autoList.has_value(); }
+    bool hasCompletionList() const { return m_completionList.has_value(); }
+    // Ctrl+G: the word before the caret becomes its expansion.
+    void runAutoComplete();
+    // Ctrl+Space: the completion list opens below the caret.
+    void openCompletionList();
+    CompletionPopup *completionPopup() const { return m_popup; }
+
+    // Typing as from the keyboard: insert or overwrite mode applies, "\n" is
+    // a line break with the editor's auto indent.
+    void typeText(const QString &text);
+    void deleteBeforeCaret(int characters);
+    // Replaces the `characters` before the caret on its line by `text`.
+    void replaceBeforeCaret(int characters, const QString &text);
+    QPoint caretPixelPosition() const;
+
 signals:
     // An edit recorded for Undo happened (typing, replace, cut, paste, undo...).
     void changed();
@@ -75,6 +98,7 @@ signals:
     void filesDropped(const QStringList &paths);
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -103,6 +127,9 @@ private:
     void applyPendingSelection();
 
     QFont m_editorFont;
+    std::optional<QStringList> m_autoList;
+    std::optional<QStringList> m_completionList;
+    CompletionPopup *m_popup = nullptr;
     TextEncoding m_encoding = TextEncoding::Utf8;
     bool m_noLines = false;
     bool m_scrollPastEol = false;

@@ -3,6 +3,7 @@
 #include "app/data_folder.h"
 #include "app/file_dialogs.h"
 #include "app/file_io.h"
+#include "app/list_file.h"
 #include "app/messages.h"
 #include "app/shortcut_text.h"
 #include "document/code_editor.h"
@@ -229,6 +230,19 @@ void DocumentWindow::applySettings()
         a->setEnabled(!s.imageEditor.isEmpty());
         a->setText(QStringLiteral("Edit Image using ") + s.imageEditorTitle);
     }
+    // 3. The typing aids, each from its list file or detached.
+    auto loadAid = [this](bool on, const char *file) -> std::optional<QStringList> {
+        if (!on)
+            return std::nullopt;
+        auto list = readListFile(m_context.dataFolder + QLatin1String(file));
+        if (!list) {
+            showMessage(this, MessageKind::Warning, QStringLiteral("Tagloom"), list.error);
+            return std::nullopt;
+        }
+        return *list;
+    };
+    m_editor->setAutoCompleteList(loadAid(s.autoComplete, DataPath::CompletionAuto));
+    m_editor->setCompletionList(loadAid(s.inlineCoding, DataPath::CompletionLine));
     // 4. Editor options.
     m_editor->setAutoIndent(s.autoIndent);
     m_editor->setScrollPastEol(s.scrollPastEol);

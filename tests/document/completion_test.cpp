@@ -1,0 +1,139 @@
+#include "document/code_editor.h"
+#include "document/completion_lists.h"
+#include "document/completion_popup.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace tagloom;
+
+namespace {
+
+const QStringList kExampleList = {
+    "<HTML", "=<HTML>", "=</html>", "<BODY", "=<BODY>", "=</body>", "<A", "=<A href=\"..\"></a>",
+    "<P", "=<P align=\"..\">", "=</p>", "", "= ", " ", "= ", "<KILL",
+};
+
+TEST(CompletionLists, WordBeforeCaret)
+{
+    const struct {
+        const char *line;
+        int column;
+        const char *word;
+    } cases[] = {
+        {"x<A", 4, "x<A"}, {"(<A", 4, "<A"}, {"a b", 4, "b"}, {"a.b", 3, ""}, {"f(x]y", 6, "y"},
+        {"abc", 2, "a"},   {"abc", 9, ""},   {"", 1, ""},     {"\t<p", 4, "<p"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(wordBeforeCaret(QLatin1String(c.line), c.column), QLatin1String(c.word)) << c.line << " " << c.column;
+}
+
+TEST(CompletionLists, ExpansionLookup)
+{
+    EXPECT_EQ(expansionOf(kExampleList, QStringLiteral("<p")), (QStringList{"<P align=\"..\">", "</p>"}));
+    EXPECT_EQ(expansionOf(kExampleList, QStringLiteral("<kill")), QStringList());
+    EXPECT_FALSE(expansionOf(kExampleList, QStringLiteral("x<A")));
+    EXPECT_EQ(expansionOf(kExampleList, QString()), QStringList{" "}); // the first empty line's expansion
+    EXPECT_EQ(leadingBlanks(QStringLiteral("  \tx ")), 3);
+}
+
+TEST(CompletionLists, RowFollowsTypedPrefix)
+{
+    const QStringList snippets = {"<table>", "<TABLE border=1>", "<td>"};
+    EXPECT_EQ(completionRow(snippets, QStringLiteral("<ta"), 2), 0);
+    EXPECT_EQ(completionRow(snippets, QStringLiteral("<TD"), 0), 2);
+    EXPECT_EQ(completionRow(snippets, QStringLiteral("<zz"), 1), 1);
+    EXPECT_EQ(completionRow(snippets, QString(), 2), 0);
+}
+
+class TypingAidsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        editor.setAutoCompleteList(kExampleList);
+        editor.show();
+    }
+    void type(const char *text) { QTest::keyClicks(&editor, QLatin1String(text)); }
+    void ctrl(Qt::Key key) { QTest::keyClick(&editor, key, Qt::ControlModifier); }
+    QString text() const { return editor.allText(); }
+
+    CodeEditor editor;
+};
+
+TEST_F(TypingAidsTest, AutoCompleteExpandsKnownWordsOnly)
+{
+    type("<p");
+    ctrl(Qt::Key_G);
+    EXPECT_EQ(text(), QStringLiteral("<P align=\"..\">\r\n</p>"));
+    EXPECT_TRUE(editor.isModifiedFlag());
+
+    editor.loadText(editorTextFromFile("x<A"), TextEncoding::Utf8);
+    editor.SetCaretColumn(4);
+    ctrl(Qt::Key_G);
+    EXPECT_EQ(text(), QStringLiteral("x<A"));
+
+    editor.loadText(editorTextFromFile("(<A"), TextEncoding::Utf8);
+    editor.SetCaretColumn(4);
+    ctrl(Qt::Key_G);
+    EXPECT_EQ(text(), QStringLiteral("(<A href=\"..\"></a>"));
+}
+
+TEST_F(TypingAidsTest, CaretMarkerAndIndentation)
+{
+    editor.setAutoCompleteList(QStringList{"<a", "=<a href=\"|\"></a>", "<ul", "=<ul>", "=  <li>", "=</ul>"});
+    editor.setAutoIndent(true);
+    type("<a");
+    ctrl(Qt::Key_G);
+    EXPECT_EQ(text(), QStringLiteral("<a href=\"\"></a>"));
+    EXPECT_EQ(editor.CaretColumn(), 10);
+
+    editor.loadText(editorTextFromFile(""), TextEncoding::Utf8);
+    type("<ul");
+    ctrl(Qt::Key_G);
+    EXPECT_EQ(text(), QStringLiteral("<ul>\r\n  <li>\r\n</ul>"));
+
+    editor.setAutoIndent(false); // no indentation to take back: nothing else is deleted
+    editor.loadText(editorTextFromFile(""), TextEncoding::Utf8);
+    type("<ul");
+    ctrl(Qt::Key_G);
+    EXPECT_EQ(text(), QStringLiteral("<ul>\r\n  <li>\r\n</ul>"));
+}
+
+TEST_F(TypingAidsTest, DetachedAidsIgnoreTheirKeys)
+{
+    editor.setAutoCompleteList(std::nullopt);
+    type("<p");
+    ctrl(Qt::Key_G);
+    ctrl(Qt::Key_Space);
+    EXPECT_EQ(text(), QStringLiteral("<p"));
+    EXPECT_EQ(editor.completionPopup(), nullptr);
+}
+
+TEST_F(TypingAidsTest, CompletionListReplacesTheTypedWord)
+{
+    editor.setCompletionList(QStringList{"<table>", "<TABLE border=1>", "<td>"});
+    type("x <ta");
+    ctrl(Qt::Key_Space);
+    CompletionPopup *popup = editor.completionPopup();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->currentRow(), 0);
+    QKeyEvent d(QEvent::KeyPress, Qt::Key_D, Qt::NoModifier, QStringLiteral("d"));
+    popup->handleKey(&d);
+    EXPECT_EQ(text(), QStringLiteral("x <tad"));
+    EXPECT_EQ(popup->currentRow(), 0); // nothing starts with <tad: the row stays
+    QKeyEvent back(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    popup->handleKey(&back);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    popup->handleKey(&down);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    popup->handleKey(&enter);
+    EXPECT_EQ(text(), QStringLiteral("x <TABLE border=1>"));
+    EXPECT_FALSE(popup->isVisible());
+
+    ctrl(Qt::Key_Space);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    popup->handleKey(&escape);
+    EXPECT_EQ(text(), QStringLiteral("x <TABLE border=1>"));
+}
+
+} // namespace
