@@ -8,6 +8,7 @@
 #include "app/shortcut_text.h"
 #include "document/code_editor.h"
 #include "document/document_file.h"
+#include "document/document_commands.h"
 #include "document/document_menus.h"
 #include "document/lexer_factory.h"
 #include "document/proof_check_view.h"
@@ -200,6 +201,10 @@ void DocumentWindow::buildMenus()
     m_actions.on(QStringLiteral("Edit.Paste"), [this] { m_editor->paste(); });
     m_actions.on(QStringLiteral("Edit.SelectAll"), [this] { m_editor->selectAll(true); });
     m_actions.on(QStringLiteral("Edit.ClearAll"), [this] { m_editor->clearAllLines(); });
+    m_actions.on(QStringLiteral("File.ExportUnix"), [this] { exportCopy(*this, LineEnds::Unix); });
+    m_actions.on(QStringLiteral("File.ExportMac"), [this] { exportCopy(*this, LineEnds::Mac); });
+    m_actions.on(QStringLiteral("File.Print"), [this] { printDocument(*this); });
+    m_actions.on(QStringLiteral("File.PrintPreview"), [this] { previewPrint(*this); });
     m_actions.on(QStringLiteral("Tools.SpellCheck"), [this] { runProofCheck(); });
     m_actions.on(QStringLiteral("Tools.ImageEditor"), [this] { startImageEditor(); });
     for (const auto &[alias, target] : kContextAliases) {
@@ -319,15 +324,23 @@ bool DocumentWindow::save()
     return true;
 }
 
-bool DocumentWindow::saveAs()
+QString DocumentWindow::runSaveDialog(const QString &proposed)
 {
     FileDialogRequest request;
     request.kind = FileDialogRequest::Kind::Save;
     request.title = QStringLiteral("Save As File");
-    request.proposedPath = m_fileName;
+    request.proposedPath = proposed;
     request.filters = saveFilters();
     request.defaultSuffix = QStringLiteral("htm");
     const QString path = chooseFile(this, request);
+    if (!path.isEmpty())
+        m_lastSaveDialogName = path;
+    return path;
+}
+
+bool DocumentWindow::saveAs()
+{
+    const QString path = runSaveDialog(m_fileName);
     if (path.isEmpty())
         return false;
     m_fileName = path;

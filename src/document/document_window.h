@@ -67,6 +67,13 @@ public:
     // a failed write is reported and leaves the document as it was.
     bool save();
     bool saveAs();
+    // Runs this window's save dialog, proposing `proposed`; the chosen path
+    // (remembered for the next use) or the empty text when cancelled.
+    QString runSaveDialog(const QString &proposed);
+    // The name the save dialog showed last (empty before its first use).
+    const QString &lastSaveDialogName() const { return m_lastSaveDialogName; }
+    const QString &dataFolder() const { return m_context.dataFolder; }
+
     // The close prompt; true when the window may close.
     bool queryClose();
 
@@ -98,6 +105,7 @@ private:
     DocumentContext m_context;
     ActionRegistry m_actions;
     QString m_fileName;
+    QString m_lastSaveDialogName;
     QFont m_font;
     CodeEditor *m_editor = nullptr;
     ProofCheckView *m_proofView = nullptr;
