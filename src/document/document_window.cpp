@@ -270,15 +270,18 @@ void DocumentWindow::applyColouringFromSelector()
     QsciLexer *old = m_editor->lexer();
     m_editor->setLexer(nullptr);
     delete old;
-    if (const ColouringInfo *info = colouringByName(m_syntaxBox->currentText())) {
-        if (QsciLexer *lexer = createLexer(info->colouring, this)) {
-            m_editor->setLexer(lexer);
-            m_editor->setEditorFont(m_font);
-            applyScheme(lexer, info->colouring, m_context.schemes.value(schemeLanguageOf(info->colouring)));
-            return;
-        }
-    }
+    // Back to plain text first, whatever lexer ran before.
+    m_editor->SendScintilla(QsciScintillaBase::SCI_SETLEXER, static_cast<unsigned long>(QsciScintillaBase::SCLEX_CONTAINER));
+    m_editor->SendScintilla(QsciScintillaBase::SCI_STYLECLEARALL);
+    const ColouringInfo *info = colouringByName(m_syntaxBox->currentText());
+    QsciLexer *lexer = info ? createLexer(info->colouring, this) : nullptr;
+    if (lexer)
+        m_editor->setLexer(lexer);
     m_editor->setEditorFont(m_font);
+    if (lexer)
+        applyScheme(lexer, info->colouring, m_context.schemes.value(schemeLanguageOf(info->colouring)));
+    else if (info)
+        applyScintillaLexer(m_editor, info->colouring, m_font);
 }
 
 void DocumentWindow::updateLinesPanel()

@@ -11,6 +11,7 @@
 #include <Qsci/qscilexerpython.h>
 #include <Qsci/qscilexersql.h>
 #include <Qsci/qscilexertcl.h>
+#include <Qsci/qsciscintilla.h>
 #include <QGuiApplication>
 #include <QPalette>
 #include <iterator>
@@ -52,7 +53,21 @@ QsciLexer *createLexer(Colouring colouring, QObject *parent)
 {
     switch (colouring) {
     case Colouring::Javascript: return new QsciLexerJavaScript(parent);
-    case Colouring::MultiHighlighter:
+    case Colouring::MultiHighlighter: {
+        // HTML with its script blocks; the block's start and end tags stand
+        // out bold on yellow.
+        auto *lexer = new QsciLexerHTML(parent);
+        styleHtml(lexer);
+        QFont bold = lexer->QsciLexer::defaultFont();
+        bold.setBold(true);
+        for (int style : {QsciLexerHTML::Script, QsciLexerHTML::JavaScriptStart, QsciLexerHTML::PythonStart}) {
+            lexer->setPaper(QColor(255, 255, 0), style);
+            lexer->setFont(bold, style);
+        }
+        return lexer;
+    }
+    case Colouring::Awk: // AWK reads much like Perl: $fields, regular expressions, # comments
+    case Colouring::Perl: return new QsciLexerPerl(parent);
     case Colouring::Html:
     case Colouring::Php: {
         auto *lexer = new QsciLexerHTML(parent);
@@ -62,13 +77,11 @@ QsciLexer *createLexer(Colouring colouring, QObject *parent)
     case Colouring::Java: return new QsciLexerJava(parent);
     case Colouring::Cpp: return new QsciLexerCPP(parent);
     case Colouring::ObjectPascal: return new QsciLexerPascal(parent);
-    case Colouring::Perl: return new QsciLexerPerl(parent);
     case Colouring::Fortran: return new QsciLexerFortran(parent);
     case Colouring::Python: return new QsciLexerPython(parent);
     case Colouring::Sql: return new QsciLexerSQL(parent);
     case Colouring::Tcl: return new QsciLexerTCL(parent);
     case Colouring::Css: return new QsciLexerCSS(parent);
-    case Colouring::Awk:
     case Colouring::VbScript:
     case Colouring::Foxpro:
     case Colouring::VisualBasic:
@@ -188,6 +201,46 @@ QString schemeLanguageOf(Colouring colouring)
     case Colouring::Perl: return QStringLiteral("Perl");
     default: return QString();
     }
+}
+
+bool applyScintillaLexer(QsciScintilla *editor, Colouring colouring, const QFont &font)
+{
+    static const char kVb[] =
+        "and as boolean byref byte byval call case class const currency date declare dim do double each else "
+        "elseif empty end enum erase error event exit explicit false for function get global gosub goto if "
+        "implements in integer is let lib like long loop me mod new next not nothing null object on option "
+        "optional or preserve private property public raiseevent redim rem resume return select set single "
+        "static step stop string sub then to true type until variant wend while with xor";
+    static const char kFoxpro[] =
+        "accept activate and append average blank browse calculate cancel case clear close continue copy "
+        "count create define delete dimension display do else endcase enddo endfor endif endproc endscan "
+        "endtext endwith erase exit find for function go goto if index insert into label list local locate "
+        "loop modify next not on or otherwise parameters private procedure public quit read recall reindex "
+        "release replace report restore return save scan seek select set skip sort store sum text to "
+        "total update use wait while with zap";
+    const char *language = nullptr;
+    const char *keywords = nullptr;
+    switch (colouring) {
+    case Colouring::VisualBasic: language = "vb"; keywords = kVb; break;
+    case Colouring::VbScript: language = "vbscript"; keywords = kVb; break;
+    case Colouring::Foxpro: language = "vb"; keywords = kFoxpro; break;
+    default: return false;
+    }
+    using Sci = QsciScintillaBase;
+    editor->SendScintilla(Sci::SCI_SETLEXERLANGUAGE, 0UL, language);
+    editor->SendScintilla(Sci::SCI_SETKEYWORDS, 0UL, keywords);
+    const QByteArray family = font.family().toUtf8();
+    for (int style = 0; style <= 10; ++style) {
+        editor->SendScintilla(Sci::SCI_STYLESETFONT, static_cast<unsigned long>(style), family.constData());
+        editor->SendScintilla(Sci::SCI_STYLESETSIZE, static_cast<unsigned long>(style), static_cast<long>(font.pointSize()));
+    }
+    // Comments green italic, keywords bold dark blue, the rest black.
+    editor->SendScintilla(Sci::SCI_STYLESETFORE, 1UL, 0x008000L); // BGR: green 128
+    editor->SendScintilla(Sci::SCI_STYLESETITALIC, 1UL, 1L);
+    editor->SendScintilla(Sci::SCI_STYLESETFORE, 3UL, 0xA00000L); // BGR: red 0, green 0, blue 160
+    editor->SendScintilla(Sci::SCI_STYLESETBOLD, 3UL, 1L);
+    editor->SendScintilla(Sci::SCI_COLOURISE, 0UL, -1L);
+    return true;
 }
 
 void applyScheme(QsciLexer *lexer, Colouring colouring, const QVector<AttributeLook> &looks)

@@ -7,13 +7,21 @@
 #include "document/syntax_table.h"
 
 class QObject;
+class QFont;
 class QsciLexer;
+class QsciScintilla;
 
 namespace tagloom {
 
 // A new lexer for `colouring` owned by `parent`; nullptr for a colouring that
 // has no lexer yet.
 QsciLexer *createLexer(Colouring colouring, QObject *parent);
+
+// Colourings without a QScintilla lexer class run one of Scintilla's own
+// lexers with their keyword lists: Visual Basic and VBScript on the VB lexers,
+// Foxpro on the VB lexer with Foxpro keywords. Returns false when `colouring`
+// is not one of them.
+bool applyScintillaLexer(QsciScintilla *editor, Colouring colouring, const QFont &font);
 
 // The stored scheme that colours `colouring`, if it has one ("HTML Document"
 // for HTML and the multi-highlighter, "PHP", "Java", ...).

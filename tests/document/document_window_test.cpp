@@ -2,6 +2,7 @@
 #include "document/code_editor.h"
 #include "document/document_window.h"
 #include "document/spell_checker.h"
+#include "document/syntax_table.h"
 #include "app/settings_store.h"
 
 #include <Qsci/qscilexerhtml.h>
@@ -249,6 +250,30 @@ TEST(HighlighterScheme, StoredLooksColourTheirStyles)
     EXPECT_TRUE(lexer->font(QsciLexerHTML::HTMLComment).italic());
     EXPECT_FALSE(lexer->font(QsciLexerHTML::HTMLComment).bold());
     EXPECT_TRUE(lexer->font(QsciLexerHTML::Tag).bold()); // untouched styles keep the house look
+}
+
+} // namespace
+
+namespace {
+
+TEST(SyntaxSelector, EveryLanguageNameColoursAndOtherTextDoesNot)
+{
+    test::MessageRecorder messages;
+    DocumentWindow doc{DocumentContext{}};
+    auto lexerId = [&] { return doc.editor()->SendScintilla(QsciScintillaBase::SCI_GETLEXER); };
+    for (const ColouringInfo &info : colourings()) {
+        doc.syntaxBox()->setCurrentText(QLatin1String(info.languageName));
+        EXPECT_TRUE(doc.editor()->lexer() || lexerId() != QsciScintillaBase::SCLEX_CONTAINER) << info.languageName;
+    }
+    doc.syntaxBox()->setCurrentText(QStringLiteral("Visual Basic"));
+    EXPECT_EQ(lexerId(), QsciScintillaBase::SCLEX_VB);
+    for (const char *plain : {"(none)", "php", "Klingon"}) {
+        doc.syntaxBox()->setCurrentText(QLatin1String(plain));
+        EXPECT_EQ(doc.editor()->lexer(), nullptr) << plain;
+        EXPECT_EQ(lexerId(), QsciScintillaBase::SCLEX_CONTAINER) << plain;
+    }
+    doc.syntaxBox()->setCurrentText(QStringLiteral("PHP"));
+    EXPECT_NE(doc.editor()->lexer(), nullptr);
 }
 
 } // namespace
