@@ -158,6 +158,25 @@ void writeFirstRunValues(SettingsStore &store)
     store.flush();
 }
 
+QStringList readFavouriteFolders(SettingsStore &store)
+{
+    QStringList folders;
+    const QString key = QLatin1String(SettingsKeys::FavouriteFolders);
+    for (int i = 1; i <= 10; ++i) {
+        const QString folder = store.text(key, QStringLiteral("Folder %1").arg(i));
+        if (!folder.isEmpty())
+            folders.append(folder);
+    }
+    return folders;
+}
+
+void writeFavouriteFolders(SettingsStore &store, const QStringList &folders)
+{
+    SettingsKey key = store.open(QLatin1String(SettingsKeys::FavouriteFolders));
+    for (int i = 1; i <= 10; ++i)
+        key.setText(QStringLiteral("Folder %1").arg(i), folders.value(i - 1));
+}
+
 int numberSetting(const QString &stored, int fallback)
 {
     bool ok = false;

@@ -18,6 +18,7 @@ inline constexpr char Tidy[] = "Software\\Quenby\\Tagloom 5\\Tidy";
 inline constexpr char Toolbars[] = "Software\\Quenby\\Tagloom 5\\Toolbars";
 inline constexpr char Keyboard[] = "Software\\Quenby\\Shared\\Keyboard\\Menus";
 inline constexpr char Highlighters[] = "Software\\Quenby\\Shared\\Highlighters\\";
+inline constexpr char FavouriteFolders[] = "Software\\Quenby\\Tagloom 5\\Favorite Folders";
 } // namespace SettingsKeys
 
 // The eleven palette flags, in the palette strip's tab order.
@@ -80,6 +81,10 @@ void writePaletteState(SettingsStore &store, const QMap<QString, bool> &shown);
 // palette, the format bar and the side panel on, the usual editor options,
 // the number settings and the menu shortcuts.
 void writeFirstRunValues(SettingsStore &store);
+
+// The open dialog's favourite folders ("Folder 1" .. "Folder 10").
+QStringList readFavouriteFolders(SettingsStore &store);
+void writeFavouriteFolders(SettingsStore &store, const QStringList &folders);
 
 // A number setting as used by document windows: the stored decimal integer,
 // or the fallback when it is absent or not a number.

@@ -18,7 +18,13 @@ struct FileDialogRequest {
     QStringList filters;     // "HTML Files (*.htm)|*.htm; *.html"
     QString defaultSuffix;   // added when the typed name has none
     bool confirmOverwrite = true;
+    // A favourite-folders list shown with the dialog (up to ten folders; the
+    // dialog starts in the first one and the user may add the current
+    // folder). Updated in place; nullptr shows none.
+    QStringList *favourites = nullptr;
 };
+
+inline constexpr int MaxFavouriteFolders = 10;
 
 // The chosen path, or the empty text when the user cancelled.
 using FileDialogHandler = std::function<QString(QWidget *parent, const FileDialogRequest &request)>;

@@ -6,11 +6,18 @@
 #include "app/file_io.h"
 #include "app/list_file.h"
 #include "app/messages.h"
+#include "app/about_dialog.h"
+#include "app/import_other.h"
+#include "app/new_items_dialog.h"
+#include "app/open_from_web_dialog.h"
+#include "app/quick_start_bar.h"
 #include "app/palette_strip.h"
 #include "app/settings_store.h"
 #include "app/side_panel.h"
 #include "document/code_editor.h"
 #include "document/document_window.h"
+#include "document/document_file.h"
+#include "document/document_menus.h"
 #include "document/editor_text.h"
 #include "document/highlighter_scheme.h"
 #include "document/spell_checker.h"
@@ -38,7 +45,7 @@ namespace {
 
 std::vector<MenuItem> mainMenuItems()
 {
-    return {
+    std::vector<MenuItem> m = {
         submenu("File", "&File"),
         menuAction("File.New", "&New Document", "Ctrl+N", "New File"),
         menuAction("File.NewFrom", "N&ew from...", nullptr, "New From"),
@@ -74,16 +81,11 @@ std::vector<MenuItem> mainMenuItems()
         submenu("Help", "&Help"),
         menuAction("Help.Contents", "&Contents", "F1"),
         menuAction("Help.Reference", "&Web Design Reference"),
-        submenu("Help.Web", "&Quenby on the Web..."),
-        menuAction("Help.Web.Home", "&Quenby Home"),
-        menuAction("Help.Web.Product", "T&agloom Home"),
-        menuAction("Help.Web.Guide", "&Products Guide"),
-        menuAction("Help.Web.Support", "&Technical Support"),
-        endMenu(),
-        separator(),
-        menuAction("Help.About", "&About"),
-        endMenu(),
     };
+    const std::vector<MenuItem> links = webLinksMenu();
+    m.insert(m.end(), links.begin(), links.end());
+    m.insert(m.end(), {separator(), menuAction("Help.About", "&About"), endMenu()});
+    return m;
 }
 
 const QStringList &openFilters()
@@ -134,6 +136,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget *parent)
     setCentralWidget(m_mdi);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainWindow::onSubWindowActivated);
 
+    createDialogs();
     registerCommands();
     buildMenus();
     buildToolbars();
@@ -148,6 +151,15 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget *parent)
 MainWindow::~MainWindow() = default;
 
 // --- commands --------------------------------------------------------------
+
+void MainWindow::createDialogs()
+{
+    // Each dialog is made once and kept, with its fields, for the whole run.
+    auto open = [this](const QString &path) { OpenDocumentFile(path); };
+    m_openFromWeb = new OpenFromWebDialog(m_options.dataFolder, open, this);
+    m_newItems = new NewItemsDialog(m_options.dataFolder, open, this);
+    m_about = new AboutDialog(this);
+}
 
 void MainWindow::command(const char *id, std::function<void()> run)
 {
@@ -166,17 +178,19 @@ bool MainWindow::runCommand(const QString &id)
 void MainWindow::registerCommands()
 {
     command("File.New", [this] { NewDocument(); });
-    command("File.OpenLocal", [this] {
-        FileDialogRequest request;
-        request.title = QStringLiteral("Open a (Local) File");
-        request.filters = openFilters();
-        request.defaultSuffix = QStringLiteral("htm");
-        const QString path = chooseFile(this, request);
-        if (path.isEmpty())
-            return;
-        OpenDocumentFile(path);
-        RecentAdd(path);
+    command("File.OpenLocal", [this] { openLocal(); });
+    command("File.ImportText", [this] { importPlainText(); });
+    command("File.OpenWeb", [this] { showDialog(m_openFromWeb); });
+    command("File.NewFrom", [this] { showDialog(m_newItems); });
+    command("File.ImportOther", [this] {
+        ImportContext context;
+        context.machineStore = m_options.machineStore;
+        context.workingFolder = m_options.dataFolder;
+        context.openDocumentFile = [this](const QString &path) { OpenDocumentFile(path); };
+        context.findProgram = m_options.findProgram;
+        importOtherFile(this, context);
     });
+    command("Help.About", [this] { showDialog(m_about); });
     command("File.CloseAll", [this] {
         const QList<QMdiSubWindow *> windows = m_mdi->subWindowList(QMdiArea::CreationOrder);
         for (auto it = windows.crbegin(); it != windows.crend(); ++it)
@@ -186,6 +200,13 @@ void MainWindow::registerCommands()
     command("Window.Tile", [this] { tileHorizontally(); });
     command("Window.Cascade", [this] { m_mdi->cascadeSubWindows(); });
     command("Window.Arrange", [this] { arrangeIcons(); });
+}
+
+void MainWindow::showDialog(QWidget *dialog)
+{
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 void MainWindow::buildMenus()
@@ -203,30 +224,31 @@ void MainWindow::buildMenus()
 
 void MainWindow::buildToolbars()
 {
-    auto iconFor = [this](const ToolButtonSpec &spec) {
-        QIcon icon = QIcon::fromTheme(QLatin1String(spec.theme));
-        if (icon.isNull() && spec.icon != QStyle::SP_CustomBase)
-            icon = style()->standardIcon(spec.icon);
+    auto iconFor = [this](const ToolButtonSpec &button) {
+        QIcon icon = QIcon::fromTheme(QLatin1String(button.theme));
+        if (icon.isNull() && button.icon != QStyle::SP_CustomBase)
+            icon = style()->standardIcon(button.icon);
         return icon;
     };
     // Commands of the document window that exist in this build.
     static const QSet<QString> builtDocumentCommands = {
-        QStringLiteral("File.Save"), QStringLiteral("Edit.Undo"), QStringLiteral("Edit.Redo"),
+        QStringLiteral("File.Save"), QStringLiteral("File.Print"), QStringLiteral("File.PrintPreview"),
+        QStringLiteral("Edit.Undo"), QStringLiteral("Edit.Redo"),
         QStringLiteral("Edit.Cut"),  QStringLiteral("Edit.Copy"), QStringLiteral("Edit.Paste"),
         QStringLiteral("Tools.SpellCheck"),
     };
     auto addButtons = [&](QToolBar *bar, std::initializer_list<ToolButtonSpec> specs) {
-        for (const ToolButtonSpec &spec : specs) {
-            QAction *a = bar->addAction(iconFor(spec), QLatin1String(spec.caption));
-            a->setToolTip(QLatin1String(spec.caption));
-            if (spec.documentCommand) {
-                const QString id = QLatin1String(spec.documentCommand);
+        for (const ToolButtonSpec &button : specs) {
+            QAction *a = bar->addAction(iconFor(button), QLatin1String(button.caption));
+            a->setToolTip(QLatin1String(button.caption));
+            if (button.documentCommand) {
+                const QString id = QLatin1String(button.documentCommand);
                 a->setEnabled(builtDocumentCommands.contains(id));
                 connect(a, &QAction::triggered, this, [this, id] { forwardToActive(id); });
                 if (id == QLatin1String("Tools.SpellCheck"))
                     m_spellButton = a;
-            } else if (spec.mainCommand && hasCommand(QLatin1String(spec.mainCommand))) {
-                const QString id = QLatin1String(spec.mainCommand);
+            } else if (button.mainCommand && hasCommand(QLatin1String(button.mainCommand))) {
+                const QString id = QLatin1String(button.mainCommand);
                 connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
             } else {
                 a->setEnabled(false);
@@ -300,6 +322,22 @@ void MainWindow::buildToolbars()
                                               QStringLiteral("External Editor"));
     m_externalEditor->setToolTip(QStringLiteral("External Editor"));
     m_externalEditor->setEnabled(false);
+
+    // The quick-start bar floats over the frame at start; closing it enables
+    // the format bar's button that brings it back.
+    m_quickStart = new QuickStartBar(this);
+    m_quickStart->setAvailable([this](const QString &id) { return hasCommand(id); });
+    connect(m_quickStart, &QuickStartBar::actionRequested, this, [this](const QString &id) { runCommand(id); });
+    m_quickStartButton = m_formatBar->addAction(QIcon::fromTheme(QStringLiteral("help-hint"),
+                                                                 style()->standardIcon(QStyle::SP_MessageBoxQuestion)),
+                                                QStringLiteral("Help and More..."));
+    m_quickStartButton->setToolTip(QStringLiteral("Help and More..."));
+    m_quickStartButton->setEnabled(false);
+    connect(m_quickStart, &QuickStartBar::closed, this, [this] { m_quickStartButton->setEnabled(true); });
+    connect(m_quickStartButton, &QAction::triggered, this, [this] {
+        m_quickStart->show();
+        m_quickStartButton->setEnabled(false);
+    });
 
     m_sidePanel = new SidePanel([this] { return activeEditor(); }, this);
     addDockWidget(Qt::LeftDockWidgetArea, m_sidePanel);
@@ -403,6 +441,52 @@ DocumentWindow *MainWindow::OpenDocumentFile(const QString &path)
     DocumentWindow *doc = addDocumentWindow();
     doc->LoadDocument(path);
     return doc;
+}
+
+void MainWindow::openLocal()
+{
+    QStringList favourites = m_options.userStore ? readFavouriteFolders(*m_options.userStore) : QStringList();
+    const QStringList before = favourites;
+    FileDialogRequest request;
+    request.title = QStringLiteral("Open a (Local) File");
+    request.filters = openFilters();
+    request.defaultSuffix = QStringLiteral("htm");
+    request.favourites = &favourites;
+    const QString path = chooseFile(this, request);
+    if (favourites != before && m_options.userStore)
+        writeFavouriteFolders(*m_options.userStore, favourites.mid(0, MaxFavouriteFolders));
+    if (path.isEmpty())
+        return;
+    OpenDocumentFile(path);
+    RecentAdd(path);
+}
+
+void MainWindow::importPlainText()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Import Text File...");
+    request.filters = {QStringLiteral("Text Files|*.txt")};
+    request.defaultSuffix = QStringLiteral("txt");
+    const QString path = chooseFile(this, request);
+    if (path.isEmpty())
+        return;
+    auto loaded = loadDocumentFile(path);
+    if (!loaded) {
+        showMessage(this, MessageKind::Error, QStringLiteral("Error"), loaded.error);
+        return;
+    }
+    // An untitled page around the text; nothing here counts as an edit.
+    DocumentWindow *doc = NewDocument();
+    CodeEditor *editor = doc->editor();
+    editor->loadText(loaded->text, loaded->encoding);
+    const QStringList skeleton = {QStringLiteral("<HTML>"), QStringLiteral("<HEAD>"),
+                                  QStringLiteral("<TITLE>Insert Your Title</TITLE>"), QStringLiteral("</HEAD>"),
+                                  QStringLiteral("<BODY>")};
+    for (int i = 0; i < skeleton.size(); ++i)
+        editor->InsertLine(i, skeleton.at(i));
+    editor->InsertLine(editor->LineCount(), QStringLiteral("</BODY>"));
+    editor->SetCaretLine(1);
+    editor->SetCaretColumn(1);
 }
 
 void MainWindow::openFiles(const QStringList &paths)
@@ -523,6 +607,10 @@ void MainWindow::showEvent(QShowEvent *event)
         return;
     m_shownOnce = true;
     loadAtShow();
+    // Over the top right of the document area, clear of the docks.
+    const QPoint corner = m_mdi->mapToGlobal(QPoint(m_mdi->width() - m_quickStart->sizeHint().width() - 16, 16));
+    m_quickStart->move(corner);
+    m_quickStart->show();
 }
 
 void MainWindow::loadAtShow()

@@ -29,6 +29,10 @@ namespace tagloom {
 class ActionRegistry;
 class DocumentWindow;
 class EditorOperations;
+class AboutDialog;
+class NewItemsDialog;
+class OpenFromWebDialog;
+class QuickStartBar;
 class PaletteStrip;
 class SettingsStore;
 class SidePanel;
@@ -84,6 +88,10 @@ public:
     SidePanel *sidePanel() const { return m_sidePanel; }
     QMenu *recentMenu() const { return m_recentMenu; }
     QMenu *browserMenu() const { return m_browserMenu; }
+    OpenFromWebDialog *openFromWebDialog() const { return m_openFromWeb; }
+    NewItemsDialog *newItemsDialog() const { return m_newItems; }
+    QuickStartBar *quickStartBar() const { return m_quickStart; }
+    QAction *quickStartButton() const { return m_quickStartButton; }
     QLabel *caretPanel() const { return m_caretPanel; }
     QMenuBar *mainMenuBar() const { return m_mainMenuBar; }
     QWidget *currentMenuBar() const;
@@ -99,6 +107,8 @@ private:
     void buildMenus();
     void buildToolbars();
     void buildStatusBar();
+    void createDialogs();
+    void showDialog(QWidget *dialog);
     void registerCommands();
     void command(const char *id, std::function<void()> run);
     void loadAtShow();
@@ -111,6 +121,8 @@ private:
     void tileHorizontally();
     void arrangeIcons();
     void openFiles(const QStringList &paths);
+    void openLocal();
+    void importPlainText();
     void previewInBrowser(int index);
     SpellChecker &spellChecker();
 
@@ -127,6 +139,11 @@ private:
     QHash<QString, std::function<void()>> m_commands;
     std::unique_ptr<SpellChecker> m_spellChecker;
 
+    OpenFromWebDialog *m_openFromWeb = nullptr;
+    NewItemsDialog *m_newItems = nullptr;
+    AboutDialog *m_about = nullptr;
+    QuickStartBar *m_quickStart = nullptr;
+    QAction *m_quickStartButton = nullptr;
     QMdiArea *m_mdi = nullptr;
     QStackedWidget *m_menuStack = nullptr;
     QMenuBar *m_mainMenuBar = nullptr;

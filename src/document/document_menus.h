@@ -10,4 +10,7 @@ namespace tagloom {
 const std::vector<MenuItem> &documentMenuBar();
 const std::vector<MenuItem> &editorContextMenu();
 
+// The Help menu's submenu of the maker's web pages, shared with the main window.
+std::vector<MenuItem> webLinksMenu();
+
 } // namespace tagloom

@@ -1,0 +1,162 @@
+#include "app/app_settings.h"
+#include "app/main_window.h"
+#include "app/settings_store.h"
+#include "common/temp_data.h"
+#include "document/code_editor.h"
+#include "document/document_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+using namespace tagloom;
+
+namespace {
+
+class MainWindowDocumentsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        store = std::make_unique<SettingsStore>(data.file(QStringLiteral("/cfg/user.reg")));
+        MainWindowOptions options;
+        options.dataFolder = data.path();
+        options.userStore = store.get();
+        options.findProgram = [](const QString &) { return QString(); };
+        options.endProgram = [] {};
+        window = std::make_unique<MainWindow>(std::move(options));
+        window->show();
+    }
+    QString file(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = data.file(QLatin1Char('/') + name);
+        test::writeBytes(path, bytes);
+        return path;
+    }
+    void waitForDocuments(int count)
+    {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->documents().size() == count; }, 2000))
+            << window->documents().size();
+    }
+
+    test::TempDataFolder data;
+    test::MessageRecorder messages;
+    test::FileDialogStandIn dialogs;
+    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowDocumentsTest, OpenFromLocalFeedsTheRecentList)
+{
+    QStringList paths;
+    for (int i = 1; i <= 11; ++i)
+        paths << file(QStringLiteral("page%1.htm").arg(i), "x");
+    for (const QString &p : paths) {
+        dialogs.answers = {p};
+        window->runCommand(QStringLiteral("File.OpenLocal"));
+    }
+    EXPECT_EQ(dialogs.requests.first().title, QStringLiteral("Open a (Local) File"));
+    EXPECT_EQ(dialogs.requests.first().filters.size(), 14);
+    const QStringList &entries = window->recentList().entries();
+    ASSERT_EQ(entries.size(), 10);
+    EXPECT_EQ(entries.first(), paths.last());
+    EXPECT_FALSE(entries.contains(paths.first()));
+    EXPECT_FALSE(entries.contains(data.path() + QStringLiteral("/default.htm")));
+    EXPECT_EQ(window->recentMenu()->actions().at(2)->text(), QStringLiteral("&1 ") + paths.last());
+
+    // Opening from the list does not move the entry; a cancelled dialog changes nothing.
+    const QStringList before = entries;
+    window->recentMenu()->actions().at(5)->trigger();
+    dialogs.answers = {QString()};
+    window->runCommand(QStringLiteral("File.OpenLocal"));
+    EXPECT_EQ(window->recentList().entries(), before);
+    EXPECT_EQ(window->activeDocument()->fileName(), before.at(3));
+}
+
+TEST_F(MainWindowDocumentsTest, FavouriteFoldersAreKeptInTheSettings)
+{
+    dialogs.answers = {QString()};
+    window->runCommand(QStringLiteral("File.OpenLocal"));
+    ASSERT_NE(dialogs.requests.last().favourites, nullptr);
+    EXPECT_TRUE(dialogs.requests.last().favourites->isEmpty());
+
+    setFileDialogHandler([](QWidget *, const FileDialogRequest &request) {
+        request.favourites->append(QStringLiteral("/srv/www")); // the user adds a folder, then cancels
+        return QString();
+    });
+    window->runCommand(QStringLiteral("File.OpenLocal"));
+    SettingsStore reread(data.file(QStringLiteral("/cfg/user.reg")));
+    EXPECT_EQ(readFavouriteFolders(reread), QStringList{QStringLiteral("/srv/www")});
+}
+
+TEST_F(MainWindowDocumentsTest, PlainTextImportWrapsTheTextUntitledAndUnmodified)
+{
+    const QStringList skeleton = {"<HTML>", "<HEAD>", "<TITLE>Insert Your Title</TITLE>", "</HEAD>", "<BODY>"};
+    struct Case {
+        QByteArray text;
+        QStringList body;
+    } cases[] = {{"just one line\n", {"just one line"}}, {"", {}}};
+    for (const Case &c : cases) {
+        dialogs.answers = {file(QStringLiteral("notes.txt"), c.text)};
+        window->runCommand(QStringLiteral("File.ImportText"));
+        DocumentWindow *doc = window->activeDocument();
+        ASSERT_NE(doc, nullptr);
+        EXPECT_EQ(doc->editor()->allText(), (skeleton + c.body + QStringList{"</BODY>"}).join(QStringLiteral("\r\n")));
+        EXPECT_TRUE(doc->fileName().isEmpty());
+        EXPECT_FALSE(doc->isModified());
+        EXPECT_TRUE(doc->queryClose());
+    }
+    EXPECT_EQ(dialogs.requests.first().title, QStringLiteral("Import Text File..."));
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(MainWindowDocumentsTest, CloseAllAsksFromLastToFirstAndCancelKeepsOne)
+{
+    for (int i = 0; i < 3; ++i)
+        window->NewDocument()->editor()->ReplaceSelection(QStringLiteral("doc %1").arg(i));
+    const QList<DocumentWindow *> docs = window->documents();
+    messages.answers = {QMessageBox::No, QMessageBox::Cancel, QMessageBox::No};
+    window->runCommand(QStringLiteral("File.CloseAll"));
+    waitForDocuments(1);
+    EXPECT_EQ(window->documents().first(), docs.at(1));
+    EXPECT_EQ(messages.shown.size(), 3);
+}
+
+TEST_F(MainWindowDocumentsTest, DroppedFilesOpenInOrderLastActive)
+{
+    QList<QUrl> urls;
+    for (const char *name : {"a.htm", "b.css", "c.js"})
+        urls << QUrl::fromLocalFile(file(QLatin1String(name), name));
+    QMimeData mime;
+    mime.setUrls(urls);
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &drop);
+    const QList<DocumentWindow *> docs = window->documents();
+    ASSERT_EQ(docs.size(), 3);
+    EXPECT_EQ(docs[0]->windowTitle(), QStringLiteral("a.htm"));
+    EXPECT_EQ(docs[1]->windowTitle(), QStringLiteral("b.css"));
+    EXPECT_EQ(docs[2]->windowTitle(), QStringLiteral("c.js"));
+    EXPECT_EQ(window->activeDocument(), docs[2]);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quenby Tagloom 5.0"));
+}
+
+TEST_F(MainWindowDocumentsTest, TileStacksDocumentsFullWidth)
+{
+    DocumentWindow *a = window->NewDocument();
+    DocumentWindow *b = window->NewDocument();
+    window->runCommand(QStringLiteral("Window.Tile"));
+    const QRect ra = a->parentWidget()->geometry();
+    const QRect rb = b->parentWidget()->geometry();
+    EXPECT_EQ(ra.width(), rb.width());
+    EXPECT_EQ(ra.left(), 0);
+    EXPECT_LE(ra.bottom(), rb.top());
+}
+
+} // namespace
