@@ -1,10 +1,14 @@
 #include "app/main_window.h"
 
+#include "app/main_toolbars.h"
+
 #include "app/action_registry.h"
+#include "app/browser_menu.h"
 #include "app/data_folder.h"
 #include "app/file_dialogs.h"
 #include "app/file_io.h"
 #include "app/list_file.h"
+#include "app/mdi_arrangement.h"
 #include "app/messages.h"
 #include "app/about_dialog.h"
 #include "app/import_other.h"
@@ -109,14 +113,6 @@ const QStringList &openFilters()
     return filters;
 }
 
-// Document commands the toolbars run on the active document window.
-struct ToolButtonSpec {
-    const char *caption;
-    QStyle::StandardPixmap icon;
-    const char *theme;
-    const char *documentCommand; // nullptr: a main-window command
-    const char *mainCommand;
-};
 
 } // namespace
 
@@ -197,9 +193,9 @@ void MainWindow::registerCommands()
             (*it)->close();
     });
     command("File.Exit", [this] { exitProgram(); });
-    command("Window.Tile", [this] { tileHorizontally(); });
+    command("Window.Tile", [this] { tileHorizontally(m_mdi); });
     command("Window.Cascade", [this] { m_mdi->cascadeSubWindows(); });
-    command("Window.Arrange", [this] { arrangeIcons(); });
+    command("Window.Arrange", [this] { arrangeIcons(m_mdi); });
 }
 
 void MainWindow::showDialog(QWidget *dialog)
@@ -224,95 +220,26 @@ void MainWindow::buildMenus()
 
 void MainWindow::buildToolbars()
 {
-    auto iconFor = [this](const ToolButtonSpec &button) {
-        QIcon icon = QIcon::fromTheme(QLatin1String(button.theme));
-        if (icon.isNull() && button.icon != QStyle::SP_CustomBase)
-            icon = style()->standardIcon(button.icon);
-        return icon;
-    };
-    // Commands of the document window that exist in this build.
-    static const QSet<QString> builtDocumentCommands = {
-        QStringLiteral("File.Save"), QStringLiteral("File.Print"), QStringLiteral("File.PrintPreview"),
-        QStringLiteral("Edit.Undo"), QStringLiteral("Edit.Redo"),
-        QStringLiteral("Edit.Cut"),  QStringLiteral("Edit.Copy"), QStringLiteral("Edit.Paste"),
-        QStringLiteral("Tools.SpellCheck"),
-    };
-    auto addButtons = [&](QToolBar *bar, std::initializer_list<ToolButtonSpec> specs) {
-        for (const ToolButtonSpec &button : specs) {
-            QAction *a = bar->addAction(iconFor(button), QLatin1String(button.caption));
-            a->setToolTip(QLatin1String(button.caption));
-            if (button.documentCommand) {
-                const QString id = QLatin1String(button.documentCommand);
-                a->setEnabled(builtDocumentCommands.contains(id));
-                connect(a, &QAction::triggered, this, [this, id] { forwardToActive(id); });
-                if (id == QLatin1String("Tools.SpellCheck"))
-                    m_spellButton = a;
-            } else if (button.mainCommand && hasCommand(QLatin1String(button.mainCommand))) {
-                const QString id = QLatin1String(button.mainCommand);
-                connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
-            } else {
-                a->setEnabled(false);
-            }
-        }
-    };
-
-    m_fileBar = addToolBar(QStringLiteral("File"));
-    m_fileBar->setObjectName(QStringLiteral("FileToolbar"));
-    addButtons(m_fileBar, {{"New", QStyle::SP_FileIcon, "document-new", nullptr, "File.New"},
-                           {"Open", QStyle::SP_DialogOpenButton, "document-open", nullptr, "File.OpenLocal"}});
-    // The Open button's drop-down is the recent list.
+    ToolbarCommands commands;
+    commands.hasMainCommand = [this](const QString &id) { return hasCommand(id); };
+    commands.runMainCommand = [this](const QString &id) { runCommand(id); };
+    commands.runOnActiveDocument = [this](const QString &id) { forwardToActive(id); };
+    const MainToolbars bars = buildMainToolbars(this, commands, [this] {
+        // The palette strip shares the first row, on the right.
+        m_paletteBar = addToolBar(QStringLiteral("Palettes"));
+        m_paletteBar->setObjectName(QStringLiteral("PaletteToolbar"));
+        m_paletteStrip = new PaletteStrip(m_paletteBar);
+        m_paletteBar->addWidget(m_paletteStrip);
+    });
+    m_fileBar = bars.file;
+    m_editBar = bars.edit;
+    m_spellButton = bars.spellButton;
     m_recentMenu = new QMenu(this);
-    if (auto *open = qobject_cast<QToolButton *>(m_fileBar->widgetForAction(m_fileBar->actions().last()))) {
-        open->setMenu(m_recentMenu);
-        open->setPopupMode(QToolButton::MenuButtonPopup);
-    }
-    addButtons(m_fileBar,
-               {{"Save", QStyle::SP_DialogSaveButton, "document-save", "File.Save", nullptr},
-                {"Print", QStyle::SP_CustomBase, "document-print", "File.Print", nullptr},
-                {"Print Preview", QStyle::SP_CustomBase, "document-print-preview", "File.PrintPreview", nullptr},
-                {"Download Timer", QStyle::SP_CustomBase, "chronometer", "Tools.DownloadTimer", nullptr},
-                {"RivuZuvivir", QStyle::SP_CustomBase, "tools-check-spelling", "Coding.FixFormat", nullptr},
-                {"Hueloom", QStyle::SP_CustomBase, "preferences-desktop-color", nullptr, "Tools.StyleEditor"},
-                {"Refresh", QStyle::SP_BrowserReload, "view-refresh", nullptr, nullptr},
-                {"Help", QStyle::SP_DialogHelpButton, "help-contents", nullptr, "Help.Contents"}});
-
-    m_paletteBar = addToolBar(QStringLiteral("Palettes"));
-    m_paletteBar->setObjectName(QStringLiteral("PaletteToolbar"));
-    m_paletteStrip = new PaletteStrip(m_paletteBar);
-    m_paletteBar->addWidget(m_paletteStrip);
-
-    addToolBarBreak(Qt::TopToolBarArea);
-    m_editBar = addToolBar(QStringLiteral("Edit"));
-    m_editBar->setObjectName(QStringLiteral("EditToolbar"));
-    addButtons(m_editBar, {{"Undo", QStyle::SP_ArrowBack, "edit-undo", "Edit.Undo", nullptr},
-                           {"Redo", QStyle::SP_ArrowForward, "edit-redo", "Edit.Redo", nullptr},
-                           {"Cut", QStyle::SP_CustomBase, "edit-cut", "Edit.Cut", nullptr},
-                           {"Copy", QStyle::SP_CustomBase, "edit-copy", "Edit.Copy", nullptr},
-                           {"Paste", QStyle::SP_CustomBase, "edit-paste", "Edit.Paste", nullptr},
-                           {"Spell", QStyle::SP_CustomBase, "tools-check-spelling", "Tools.SpellCheck", nullptr},
-                           {"Find", QStyle::SP_FileDialogContentsView, "edit-find", "Search.Find", nullptr},
-                           {"Replace", QStyle::SP_CustomBase, "edit-find-replace", "Search.Replace", nullptr},
-                           {"Extended Find", QStyle::SP_CustomBase, "system-search", "Search.Extended", nullptr}});
-
-    // The browser button: a drop-down of the browser menu only.
-    m_browserMenu = new QMenu(QStringLiteral("Browsers"), this);
-    const char *const browserCaptions[] = {"&Internet Explorer", "&Netscape Communicator", "&Opera"};
-    for (int i = 0; i < 6; ++i) {
-        if (i == 3)
-            m_browserMenu->addSeparator();
-        QAction *item = m_browserMenu->addAction(i < 3 ? QLatin1String(browserCaptions[i])
-                                                       : QStringLiteral("Browser %1").arg(i + 1));
-        item->setEnabled(i < 3);
-        connect(item, &QAction::triggered, this, [this, i] { previewInBrowser(i); });
-        m_browserItems.append(item);
-    }
-    auto *browserButton = new QToolButton(m_editBar);
-    browserButton->setText(QStringLiteral("Browse"));
-    browserButton->setToolTip(QStringLiteral("Preview in a browser"));
-    browserButton->setIcon(QIcon::fromTheme(QStringLiteral("web-browser"), style()->standardIcon(QStyle::SP_ComputerIcon)));
-    browserButton->setMenu(m_browserMenu);
-    browserButton->setPopupMode(QToolButton::InstantPopup);
-    m_editBar->addWidget(browserButton);
+    if (bars.openButton)
+        bars.openButton->setMenu(m_recentMenu);
+    m_browserMenu = new BrowserMenu(
+        m_options.dataFolder, [this] { return activeDocument(); }, [this] { showMinimized(); }, this);
+    bars.browserButton->setMenu(m_browserMenu);
 
     // The format bar; its font and size controls join it with the palettes.
     m_formatBar = new QToolBar(QStringLiteral("Format and Tools"), this);
@@ -516,37 +443,6 @@ QWidget *MainWindow::currentMenuBar() const
     return m_menuStack->currentWidget();
 }
 
-void MainWindow::tileHorizontally()
-{
-    QList<QMdiSubWindow *> windows;
-    for (QMdiSubWindow *sub : m_mdi->subWindowList(QMdiArea::CreationOrder))
-        if (!sub->isMinimized())
-            windows.append(sub);
-    if (windows.isEmpty())
-        return;
-    const QRect area = m_mdi->viewport()->rect();
-    const int height = area.height() / static_cast<int>(windows.size());
-    int y = 0;
-    for (QMdiSubWindow *sub : windows) {
-        sub->showNormal();
-        sub->setGeometry(0, y, area.width(), height);
-        y += height;
-    }
-}
-
-void MainWindow::arrangeIcons()
-{
-    const QRect area = m_mdi->viewport()->rect();
-    int x = 0;
-    for (QMdiSubWindow *sub : m_mdi->subWindowList(QMdiArea::CreationOrder)) {
-        if (!sub->isMinimized())
-            continue;
-        const QSize size = sub->size();
-        sub->move(x, area.height() - size.height());
-        x += size.width();
-    }
-}
-
 void MainWindow::RecentAdd(const QString &path)
 {
     m_recent.add(path);
@@ -564,38 +460,6 @@ void MainWindow::rebuildRecentMenu()
         const QString path = entries.at(i);
         m_recentMenu->addAction(RecentList::caption(i, path), this, [this, path] { OpenDocumentFile(path); });
     }
-}
-
-void MainWindow::previewInBrowser(int index)
-{
-    DocumentWindow *doc = activeDocument();
-    const bool userBrowser = index >= 3;
-    if (userBrowser && !doc)
-        return;
-    const QString program = userBrowser ? m_settings.browserPaths[index - 3]
-                            : index == 0 ? m_browsers.internetExplorer
-                            : index == 1 ? m_browsers.netscape
-                                         : m_browsers.opera;
-    if (doc) {
-        QString file = doc->fileName();
-        bool ready = true;
-        if (file.isEmpty()) {
-            file = m_options.dataFolder + QLatin1String(userBrowser ? DataPath::PreviewCopy : DataPath::BrowserCopy);
-            const Status written = writeFileAtomically(
-                file, fileBytesFromEditor(doc->editor()->buffer(), doc->editor()->hasNoLines()));
-            if (!written) {
-                showMessage(this, MessageKind::Error, QStringLiteral("Error"), written.error);
-                ready = false;
-            }
-        }
-        if (ready && (program.isEmpty() || !QProcess::startDetached(program, {file}, m_options.dataFolder))) {
-            showMessage(this, MessageKind::Error, QStringLiteral("Error"),
-                        index == 0 ? QStringLiteral("There has been a mistake made in the file path to Explorer in the Registry.")
-                                   : QStringLiteral("The browser could not be started.  Check its path in the Preferences window."));
-        }
-    }
-    if (m_settings.minimizeOnPreview)
-        showMinimized();
 }
 
 // --- start-up --------------------------------------------------------------
@@ -681,16 +545,7 @@ void MainWindow::ReadAllSettings()
     // 5. The external-editor button.
     m_externalEditor->setEnabled(m_settings.dreamweaver);
     // 6. The browser menu.
-    const QString found[3] = {m_browsers.internetExplorer, m_browsers.netscape, m_browsers.opera};
-    for (int i = 0; i < 3; ++i)
-        if (!found[i].isEmpty())
-            m_browserItems[i]->setEnabled(true);
-    for (int i = 0; i < 3; ++i) {
-        if (!m_settings.browserPaths[i].isEmpty()) {
-            m_browserItems[i + 3]->setEnabled(true);
-            m_browserItems[i + 3]->setText(m_settings.browserTitles[i]);
-        }
-    }
+    m_browserMenu->applySettings(m_settings, m_browsers);
 }
 
 void MainWindow::WritePaletteState()

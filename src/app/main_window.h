@@ -27,6 +27,7 @@ class QToolButton;
 namespace tagloom {
 
 class ActionRegistry;
+class BrowserMenu;
 class DocumentWindow;
 class EditorOperations;
 class AboutDialog;
@@ -87,7 +88,7 @@ public:
     QAction *externalEditorButton() const { return m_externalEditor; }
     SidePanel *sidePanel() const { return m_sidePanel; }
     QMenu *recentMenu() const { return m_recentMenu; }
-    QMenu *browserMenu() const { return m_browserMenu; }
+    BrowserMenu *browserMenu() const { return m_browserMenu; }
     OpenFromWebDialog *openFromWebDialog() const { return m_openFromWeb; }
     NewItemsDialog *newItemsDialog() const { return m_newItems; }
     QuickStartBar *quickStartBar() const { return m_quickStart; }
@@ -118,12 +119,9 @@ private:
     DocumentWindow *addDocumentWindow();
     void commandLineTick();
     void forwardToActive(const QString &id);
-    void tileHorizontally();
-    void arrangeIcons();
     void openFiles(const QStringList &paths);
     void openLocal();
     void importPlainText();
-    void previewInBrowser(int index);
     SpellChecker &spellChecker();
 
     MainWindowOptions m_options;
@@ -156,8 +154,7 @@ private:
     QAction *m_externalEditor = nullptr;
     QAction *m_spellButton = nullptr;
     QMenu *m_recentMenu = nullptr;
-    QMenu *m_browserMenu = nullptr;
-    QList<QAction *> m_browserItems;
+    BrowserMenu *m_browserMenu = nullptr;
     QLabel *m_caretPanel = nullptr;
 };
 

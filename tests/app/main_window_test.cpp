@@ -1,4 +1,5 @@
 #include "app/app_settings.h"
+#include "app/browser_menu.h"
 #include "app/data_folder.h"
 #include "app/list_file.h"
 #include "app/main_window.h"
@@ -114,15 +115,9 @@ TEST_F(MainWindowTest, ReadAllSettingsSetsVisibilityRatherThanFlippingIt)
     EXPECT_TRUE(w.formatBar()->isVisibleTo(&w)); // "False" is non-empty
     EXPECT_TRUE(w.externalEditorButton()->isEnabled());
     EXPECT_FALSE(w.paletteStrip()->isPageShown(QStringLiteral("PHP")));
-    const QList<QAction *> browsers = w.browserMenu()->actions();
-    QList<QAction *> items;
-    for (QAction *a : browsers)
-        if (!a->isSeparator())
-            items.append(a);
-    ASSERT_EQ(items.size(), 6);
-    EXPECT_FALSE(items[4]->isEnabled()); // Browser 5 has no path
-    EXPECT_TRUE(items[5]->isEnabled());
-    EXPECT_EQ(items[5]->text(), QString()); // empty title, empty caption
+    EXPECT_FALSE(w.browserMenu()->item(4)->isEnabled()); // Browser 5 has no path
+    EXPECT_TRUE(w.browserMenu()->item(5)->isEnabled());
+    EXPECT_EQ(w.browserMenu()->item(5)->text(), QString()); // empty title, empty caption
 
     // A page hidden by the user stays hidden when its flag is on; one shown
     // again while its stored flag is off is hidden by the next read.
@@ -266,6 +261,38 @@ TEST_F(MainWindowTest, ActiveDocumentTakesInsertionsAndItsMenuBar)
     w.runCommand(QStringLiteral("File.CloseAll"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return w.documents().isEmpty(); }, 1000));
     EXPECT_EQ(w.currentMenuBar(), static_cast<QWidget *>(w.mainMenuBar()));
+}
+
+TEST_F(MainWindowTest, BrowserPreviewHandsOverOneFileParameter)
+{
+    // A stand-in browser that writes down what it was given.
+    const QString script = data.file(QStringLiteral("/my browser.sh"));
+    const QString seen = data.file(QStringLiteral("/seen.txt"));
+    data.write(QStringLiteral("/my browser.sh"), ("#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" > '" + seen + "'\n").toUtf8());
+    QFile::setPermissions(script, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    store = std::make_unique<SettingsStore>(storePath());
+    writeFirstRunValues(*store);
+    store->setText(QLatin1String(SettingsKeys::Root), QStringLiteral("Browser 4"), script);
+    store->setText(QLatin1String(SettingsKeys::Root), QStringLiteral("Browser 5"), QStringLiteral("/no/such/browser"));
+    store->flush();
+    store.reset();
+    MainWindow &w = start();
+
+    w.browserMenu()->item(3)->trigger(); // no document: nothing at all
+    EXPECT_FALSE(QFile::exists(data.file(QStringLiteral("/Tmp.htm"))));
+
+    DocumentWindow *doc = w.NewDocument();
+    doc->editor()->ReplaceSelection(QStringLiteral("<p>draft</p>"));
+    w.browserMenu()->item(3)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(seen); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !test::readBytes(seen).isEmpty(); }, 3000));
+    EXPECT_EQ(test::readBytes(seen), ("1|" + data.file(QStringLiteral("/Tmp.htm"))).toUtf8());
+    EXPECT_EQ(data.read(QStringLiteral("/Tmp.htm")), QByteArray("<p>draft</p>\r\n"));
+    EXPECT_FALSE(QFile::exists(data.file(QStringLiteral("/Prt335.htm"))));
+
+    w.browserMenu()->item(4)->trigger();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown.first().kind, MessageKind::Error);
 }
 
 } // namespace
