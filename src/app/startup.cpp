@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QStandardPaths>
 #include <exception>
 
@@ -48,6 +49,8 @@ int runTagloom(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("Quenby"));
     QApplication::setApplicationName(QStringLiteral("Tagloom"));
     TagloomApplication app(argc, argv);
+    // Toolbar pictures come from the desktop's icon theme; Breeze fills the gaps.
+    QIcon::setFallbackThemeName(QStringLiteral("breeze"));
 
     // 1. The splash, painted at once.
     QSplashScreen *splash = createSplash();
