@@ -1,5 +1,7 @@
 #include "app/file_dialogs.h"
 
+#include "app/app_settings.h"
+
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -98,6 +100,17 @@ QString chooseFile(QWidget *parent, const FileDialogRequest &request)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+QString chooseFileWithFavourites(QWidget *parent, FileDialogRequest request, SettingsStore *store)
+{
+    QStringList favourites = store ? readFavouriteFolders(*store) : QStringList();
+    const QStringList before = favourites;
+    request.favourites = &favourites;
+    const QString path = chooseFile(parent, request);
+    if (store && favourites != before)
+        writeFavouriteFolders(*store, favourites.mid(0, MaxFavouriteFolders));
+    return path;
 }
 
 FileDialogHandler setFileDialogHandler(FileDialogHandler h)

@@ -30,6 +30,11 @@ inline constexpr int MaxFavouriteFolders = 10;
 using FileDialogHandler = std::function<QString(QWidget *parent, const FileDialogRequest &request)>;
 
 QString chooseFile(QWidget *parent, const FileDialogRequest &request);
+
+class SettingsStore;
+// chooseFile with the favourite folders kept in `store` (none when null);
+// folders the user adds are written back.
+QString chooseFileWithFavourites(QWidget *parent, FileDialogRequest request, SettingsStore *store);
 FileDialogHandler setFileDialogHandler(FileDialogHandler handler);
 
 } // namespace tagloom

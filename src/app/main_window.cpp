@@ -4,6 +4,7 @@
 
 #include "app/action_registry.h"
 #include "app/browser_menu.h"
+#include "app/colour_mixer.h"
 #include "app/data_folder.h"
 #include "app/file_dialogs.h"
 #include "app/file_io.h"
@@ -268,7 +269,9 @@ void MainWindow::buildToolbars()
 
     m_sidePanel = new SidePanel([this] { return activeEditor(); }, this);
     addDockWidget(Qt::LeftDockWidgetArea, m_sidePanel);
-    resizeDocks({m_sidePanel}, {189}, Qt::Horizontal);
+    m_colourMixer = new ColourMixer([this] { return activeEditor(); }, this);
+    addDockWidget(Qt::RightDockWidgetArea, m_colourMixer);
+    resizeDocks({m_sidePanel, m_colourMixer}, {189, 79}, Qt::Horizontal);
 }
 
 void MainWindow::buildStatusBar()
@@ -327,6 +330,7 @@ DocumentWindow *MainWindow::addDocumentWindow()
     DocumentContext context;
     context.settings = m_settings;
     context.dataFolder = m_options.dataFolder;
+    context.userStore = m_options.userStore;
     if (m_options.userStore)
         for (const QString &language : storedSchemeLanguages())
             context.schemes.insert(language, readScheme(*m_options.userStore, language));
@@ -372,16 +376,11 @@ DocumentWindow *MainWindow::OpenDocumentFile(const QString &path)
 
 void MainWindow::openLocal()
 {
-    QStringList favourites = m_options.userStore ? readFavouriteFolders(*m_options.userStore) : QStringList();
-    const QStringList before = favourites;
     FileDialogRequest request;
     request.title = QStringLiteral("Open a (Local) File");
     request.filters = openFilters();
     request.defaultSuffix = QStringLiteral("htm");
-    request.favourites = &favourites;
-    const QString path = chooseFile(this, request);
-    if (favourites != before && m_options.userStore)
-        writeFavouriteFolders(*m_options.userStore, favourites.mid(0, MaxFavouriteFolders));
+    const QString path = chooseFileWithFavourites(this, request, m_options.userStore);
     if (path.isEmpty())
         return;
     OpenDocumentFile(path);

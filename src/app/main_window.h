@@ -28,6 +28,7 @@ namespace tagloom {
 
 class ActionRegistry;
 class BrowserMenu;
+class ColourMixer;
 class DocumentWindow;
 class EditorOperations;
 class AboutDialog;
@@ -87,6 +88,7 @@ public:
     QToolBar *formatBar() const { return m_formatBar; }
     QAction *externalEditorButton() const { return m_externalEditor; }
     SidePanel *sidePanel() const { return m_sidePanel; }
+    ColourMixer *colourMixer() const { return m_colourMixer; }
     QMenu *recentMenu() const { return m_recentMenu; }
     BrowserMenu *browserMenu() const { return m_browserMenu; }
     OpenFromWebDialog *openFromWebDialog() const { return m_openFromWeb; }
@@ -151,6 +153,7 @@ private:
     QToolBar *m_formatBar = nullptr;
     PaletteStrip *m_paletteStrip = nullptr;
     SidePanel *m_sidePanel = nullptr;
+    ColourMixer *m_colourMixer = nullptr;
     QAction *m_externalEditor = nullptr;
     QAction *m_spellButton = nullptr;
     QMenu *m_recentMenu = nullptr;

@@ -335,7 +335,7 @@ QString DocumentWindow::runSaveDialog(const QString &proposed)
     request.proposedPath = proposed;
     request.filters = saveFilters();
     request.defaultSuffix = QStringLiteral("htm");
-    const QString path = chooseFile(this, request);
+    const QString path = chooseFileWithFavourites(this, request, m_context.userStore);
     if (!path.isEmpty())
         m_lastSaveDialogName = path;
     return path;

@@ -25,12 +25,15 @@ namespace tagloom {
 class CodeEditor;
 class EditorOperations;
 class ProofCheckView;
+class SettingsStore;
 class SpellChecker;
 
 // What a document window needs from the program around it.
 struct DocumentContext {
     AppSettings settings;
     QString dataFolder;
+    // The per-user settings, for the save dialog's favourite folders (may be null).
+    SettingsStore *userStore = nullptr;
     // Stored colour schemes by language name ("HTML Document", ...).
     QHash<QString, QVector<AttributeLook>> schemes;
     // Runs a main-window command by action id ("File.New"); false when the
