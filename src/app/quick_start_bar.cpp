@@ -36,9 +36,9 @@ QuickStartBar::QuickStartBar(QWidget *parent)
 
     auto *grid = new QGridLayout(this);
     int index = 0;
-    for (const QuickStartButton &spec : kButtons) {
-        const QString id = QString::fromLatin1(spec.actionId);
-        auto *button = new QPushButton(QString::fromLatin1(spec.caption), this);
+    for (const QuickStartButton &entry : kButtons) {
+        const QString id = QString::fromLatin1(entry.actionId);
+        auto *button = new QPushButton(QString::fromLatin1(entry.caption), this);
         button->setEnabled(false);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, id] { emit actionRequested(id); });
@@ -55,8 +55,8 @@ QuickStartBar::QuickStartBar(QWidget *parent)
 QStringList QuickStartBar::actionIds()
 {
     QStringList ids;
-    for (const QuickStartButton &spec : kButtons)
-        ids.append(QString::fromLatin1(spec.actionId));
+    for (const QuickStartButton &entry : kButtons)
+        ids.append(QString::fromLatin1(entry.actionId));
     return ids;
 }
 
