@@ -29,6 +29,9 @@ CodeEditor::CodeEditor(QWidget *parent) : QsciScintilla(parent)
     setEolVisibility(false);
     setTabWidth(1);
     setIndentationsUseTabs(true);
+    // Tab inserts a tab character, also inside indentation; nothing re-indents.
+    setTabIndents(false);
+    setBackspaceUnindents(false);
     setAutoIndent(true);
     setCaretLineVisible(false);
     setMarginLineNumbers(0, false);
@@ -513,8 +516,34 @@ void CodeEditor::openCompletionList()
 
 // --- events ----------------------------------------------------------------
 
+int CodeEditor::smartTabColumn() const
+{
+    const int caretColumn = CaretColumn();
+    for (int line0 = CaretLine() - 2; line0 >= 0; --line0) {
+        const QString above = fromBytes(bytesAt(lineStart(line0), lineEnd(line0)));
+        if (above.trimmed().isEmpty())
+            continue;
+        // Past the word under the caret column, then past the blanks after it.
+        int i = caretColumn - 1;
+        while (i < above.size() && !above.at(i).isSpace())
+            ++i;
+        while (i < above.size() && above.at(i).isSpace())
+            ++i;
+        return i < above.size() ? i + 1 : 0;
+    }
+    return 0;
+}
+
 void CodeEditor::keyPressEvent(QKeyEvent *event)
 {
+    if (m_smartTabs && event->key() == Qt::Key_Tab && event->modifiers() == Qt::NoModifier &&
+        SelectedText().isEmpty() && !isReadOnly()) {
+        if (const int target = smartTabColumn(); target > CaretColumn()) {
+            ReplaceSelection(QString(target - CaretColumn(), QLatin1Char(' ')));
+            event->accept();
+            return;
+        }
+    }
     if (event->modifiers() == Qt::ControlModifier) {
         if (event->key() == Qt::Key_G) {
             runAutoComplete();

@@ -64,6 +64,9 @@ public:
     void setEditorFont(const QFont &font);
     const QFont &editorFont() const { return m_editorFont; }
     void setUndoLimit(int steps) { m_undoLimit = steps; }
+    // Smart tabs: Tab moves to the start of the next word of the line above.
+    void setSmartTabs(bool on) { m_smartTabs = on; }
+    bool smartTabs() const { return m_smartTabs; }
     int undoLimit() const { return m_undoLimit; }
 
     // Takes `key` (a Qt key combination) from the editor's own key map, so a
@@ -122,6 +125,8 @@ private:
     // An edit that keeps the modified flag and raises no change event.
     template <typename Edit>
     void silentEdit(Edit edit);
+    // The column a smart Tab moves to, or 0 when the line above gives none.
+    int smartTabColumn() const;
     void onModified(int position, int type, const char *text, int length, int linesAdded, int line,
                     int foldNow, int foldPrev, int token, int annotationLinesAdded);
     void applyPendingSelection();
@@ -133,6 +138,7 @@ private:
     TextEncoding m_encoding = TextEncoding::Utf8;
     bool m_noLines = false;
     bool m_scrollPastEol = false;
+    bool m_smartTabs = false;
     bool m_forcedModified = false; // kept on across an emptied history
     int m_silent = 0;
     int m_undoLimit = 32767;

@@ -250,6 +250,7 @@ void DocumentWindow::applySettings()
     m_editor->setCompletionList(loadAid(s.inlineCoding, DataPath::CompletionLine));
     // 4. Editor options.
     m_editor->setAutoIndent(s.autoIndent);
+    m_editor->setSmartTabs(s.smartTabs);
     m_editor->setScrollPastEol(s.scrollPastEol);
     // 5. Numbers; absent or unreadable ones take the Preferences defaults.
     m_editor->setUndoLimit(numberSetting(s.undoLimit, 32767));

@@ -136,4 +136,23 @@ TEST_F(TypingAidsTest, CompletionListReplacesTheTypedWord)
     EXPECT_EQ(text(), QStringLiteral("x <TABLE border=1>"));
 }
 
+TEST_F(TypingAidsTest, SmartTabFollowsTheWordsOfTheLineAbove)
+{
+    editor.loadText(editorTextFromFile("<td>   name   value\r\n\r\n"), TextEncoding::Utf8);
+    editor.SetCaretLine(2);
+    editor.setSmartTabs(true);
+    QTest::keyClick(&editor, Qt::Key_Tab);
+    EXPECT_EQ(editor.CaretColumn(), 8);
+    QTest::keyClick(&editor, Qt::Key_Tab);
+    EXPECT_EQ(editor.CaretColumn(), 15);
+    QTest::keyClick(&editor, Qt::Key_Tab); // nothing further above: a plain tab
+    EXPECT_EQ(editor.LineText(), QStringLiteral("              \t"));
+
+    editor.setSmartTabs(false);
+    editor.loadText(editorTextFromFile("<td>   name\r\n\r\n"), TextEncoding::Utf8);
+    editor.SetCaretLine(2);
+    QTest::keyClick(&editor, Qt::Key_Tab);
+    EXPECT_EQ(editor.LineText(), QStringLiteral("\t"));
+}
+
 } // namespace
