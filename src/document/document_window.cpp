@@ -10,6 +10,7 @@
 #include "document/document_file.h"
 #include "document/document_commands.h"
 #include "document/document_menus.h"
+#include "document/embedded_styles.h"
 #include "document/lexer_factory.h"
 #include "document/proof_check_view.h"
 #include "document/spell_checker.h"
@@ -135,6 +136,7 @@ void DocumentWindow::buildLayout()
     topBar->addWidget(m_linesPanel);
 
     m_editor = new CodeEditor(this);
+    m_embeddedStyles = new EmbeddedStyles(m_editor);
     m_proofView = new ProofCheckView(this);
     m_codeStack = new QStackedWidget(this);
     m_codeStack->addWidget(m_editor);
@@ -283,6 +285,7 @@ void DocumentWindow::applyColouringFromSelector()
         applyScheme(lexer, info->colouring, m_context.schemes.value(schemeLanguageOf(info->colouring)));
     else if (info)
         applyScintillaLexer(m_editor, info->colouring, m_font);
+    m_embeddedStyles->setEnabled(info && info->colouring == Colouring::MultiHighlighter);
 }
 
 void DocumentWindow::updateLinesPanel()
@@ -312,6 +315,8 @@ void DocumentWindow::LoadDocument(const QString &path)
     if (const ColouringInfo *info = colouringForExtension(upperExtension(path)))
         m_syntaxBox->setCurrentText(QLatin1String(info->languageName));
     m_editor->loadText(loaded->text, loaded->encoding);
+    if (m_embeddedStyles->isEnabled())
+        m_embeddedStyles->recolour();
 }
 
 bool DocumentWindow::save()

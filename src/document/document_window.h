@@ -23,6 +23,7 @@ class QTabWidget;
 namespace tagloom {
 
 class CodeEditor;
+class EmbeddedStyles;
 class EditorOperations;
 class ProofCheckView;
 class SettingsStore;
@@ -54,6 +55,7 @@ public:
     ~DocumentWindow() override;
 
     CodeEditor *editor() const { return m_editor; }
+    EmbeddedStyles *embeddedStyles() const { return m_embeddedStyles; }
     EditorOperations &operations() const;
     QMenuBar *documentMenuBar() const { return m_menuBar; }
     ActionRegistry &actions() { return m_actions; }
@@ -111,6 +113,7 @@ private:
     QString m_lastSaveDialogName;
     QFont m_font;
     CodeEditor *m_editor = nullptr;
+    EmbeddedStyles *m_embeddedStyles = nullptr;
     ProofCheckView *m_proofView = nullptr;
     QWidget *m_proofBar = nullptr;
     QStackedWidget *m_codeStack = nullptr;
