@@ -26,6 +26,12 @@
 #include "document/editor_text.h"
 #include "document/highlighter_scheme.h"
 #include "document/spell_checker.h"
+#include "document/insertion.h"
+#include "vocabulary/format_bar.h"
+#include "vocabulary/palette_pages.h"
+#include "vocabulary/palette_tables.h"
+#include "vocabulary/server_variables.h"
+#include "vocabulary/server_vars_dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -156,6 +162,7 @@ void MainWindow::createDialogs()
     m_openFromWeb = new OpenFromWebDialog(m_options.dataFolder, open, this);
     m_newItems = new NewItemsDialog(m_options.dataFolder, open, this);
     m_about = new AboutDialog(this);
+    m_serverVars = new ServerVarsDialog(m_options.dataFolder, [this] { return activeEditor(); }, this);
 }
 
 void MainWindow::command(const char *id, std::function<void()> run)
@@ -194,6 +201,21 @@ void MainWindow::registerCommands()
             (*it)->close();
     });
     command("File.Exit", [this] { exitProgram(); });
+    // Palette entries that insert text are commands too (the quick-start bar
+    // runs some of them); the Vars buttons open the server-variable inserter.
+    for (const PaletteEntry *entry : paletteInsertEntries()) {
+        const Insertion insertion = entry->insertion;
+        m_commands.insert(entry->id, [this, insertion] { insert(activeEditor(), insertion); });
+    }
+    const std::pair<const char *, ServerVariableKind> vars[] = {
+        {"Palette.ASP.Vars", ServerVariableKind::Asp}, {"Palette.ColdFusion.Vars", ServerVariableKind::Cfm},
+        {"Palette.SSI.Vars", ServerVariableKind::Ssi}, {"Palette.PHP.Vars", ServerVariableKind::Php}};
+    for (const auto &[id, kind] : vars) {
+        command(id, [this, kind = kind] {
+            if (activeDocument())
+                m_serverVars->showFor(kind);
+        });
+    }
     command("Window.Tile", [this] { tileHorizontally(m_mdi); });
     command("Window.Cascade", [this] { m_mdi->cascadeSubWindows(); });
     command("Window.Arrange", [this] { arrangeIcons(m_mdi); });
@@ -251,6 +273,13 @@ void MainWindow::buildToolbars()
     m_externalEditor->setToolTip(QStringLiteral("External Editor"));
     m_externalEditor->setEnabled(false);
 
+    // The palettes' buttons and the format bar's controls.
+    PaletteHooks hooks;
+    hooks.activeEditor = [this] { return activeEditor(); };
+    hooks.hasCommand = [this](const QString &id) { return hasCommand(id); };
+    hooks.runCommand = [this](const QString &id) { runCommand(id); };
+    fillPalettePages(m_paletteStrip, hooks);
+
     // The quick-start bar floats over the frame at start; closing it enables
     // the format bar's button that brings it back.
     m_quickStart = new QuickStartBar(this);
@@ -266,8 +295,10 @@ void MainWindow::buildToolbars()
         m_quickStart->show();
         m_quickStartButton->setEnabled(false);
     });
+    addFormatControls(m_formatBar, [this] { return activeEditor(); });
 
     m_sidePanel = new SidePanel([this] { return activeEditor(); }, this);
+    m_sidePanel->setDataFolder(m_options.dataFolder);
     addDockWidget(Qt::LeftDockWidgetArea, m_sidePanel);
     m_colourMixer = new ColourMixer([this] { return activeEditor(); }, this);
     addDockWidget(Qt::RightDockWidgetArea, m_colourMixer);

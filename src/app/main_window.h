@@ -35,6 +35,7 @@ class AboutDialog;
 class NewItemsDialog;
 class OpenFromWebDialog;
 class QuickStartBar;
+class ServerVarsDialog;
 class PaletteStrip;
 class SettingsStore;
 class SidePanel;
@@ -94,6 +95,7 @@ public:
     OpenFromWebDialog *openFromWebDialog() const { return m_openFromWeb; }
     NewItemsDialog *newItemsDialog() const { return m_newItems; }
     QuickStartBar *quickStartBar() const { return m_quickStart; }
+    ServerVarsDialog *serverVarsDialog() const { return m_serverVars; }
     QAction *quickStartButton() const { return m_quickStartButton; }
     QLabel *caretPanel() const { return m_caretPanel; }
     QMenuBar *mainMenuBar() const { return m_mainMenuBar; }
@@ -142,6 +144,7 @@ private:
     OpenFromWebDialog *m_openFromWeb = nullptr;
     NewItemsDialog *m_newItems = nullptr;
     AboutDialog *m_about = nullptr;
+    ServerVarsDialog *m_serverVars = nullptr;
     QuickStartBar *m_quickStart = nullptr;
     QAction *m_quickStartButton = nullptr;
     QMdiArea *m_mdi = nullptr;

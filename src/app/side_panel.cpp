@@ -1,20 +1,42 @@
 #include "app/side_panel.h"
 
+#include "app/data_folder.h"
+#include "app/list_file.h"
 #include "app/messages.h"
+#include "app/script_objects.h"
 #include "document/editor_operations.h"
 #include "document/insertion.h"
 
+#include <QComboBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
 
 namespace tagloom {
 
+namespace {
+
+void addObjectNodes(QTreeWidgetItem *parent, QTreeWidget *tree, const std::vector<ScriptObject> &nodes)
+{
+    for (const ScriptObject &node : nodes) {
+        const QStringList text{QString::fromLatin1(node.text)};
+        auto *item = parent ? new QTreeWidgetItem(parent, text) : new QTreeWidgetItem(tree, text);
+        addObjectNodes(item, tree, node.children);
+    }
+}
+
+} // namespace
+
 SidePanel::SidePanel(std::function<EditorOperations *()> activeEditor, QWidget *parent)
-    : QDockWidget(QStringLiteral("Code Controller"), parent), m_activeEditor(std::move(activeEditor))
+    : QDockWidget(QStringLiteral("Code Controller"), parent),
+      m_activeEditor(std::move(activeEditor)),
+      m_dataFolder(dataFolder())
 {
     setObjectName(QStringLiteral("CodeController"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
@@ -22,13 +44,16 @@ SidePanel::SidePanel(std::function<EditorOperations *()> activeEditor, QWidget *
     m_pages->setTabPosition(QTabWidget::South);
 
     m_events = new QListWidget(m_pages);
-    connect(m_events, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
-        if (m_events->count() == 0) {
-            showMessage(this, MessageKind::Warning, QString(), QStringLiteral("No events available."));
-            return;
-        }
-        insertLine(item->text());
-    });
+    // Double-clicks are taken from the viewport: an empty list has no item
+    // to emit itemDoubleClicked, yet must still say so.
+    m_events->viewport()->installEventFilter(this);
+
+    m_objects = new QTreeWidget(m_pages);
+    m_objects->setHeaderHidden(true);
+    m_objects->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    addObjectNodes(nullptr, m_objects, scriptObjects());
+    connect(m_objects, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem *item) { insertLine(item->text(0)); });
 
     m_snippets = makeTable(true);
     m_snippets->setDragDropMode(QAbstractItemView::InternalMove);
@@ -60,11 +85,68 @@ SidePanel::SidePanel(std::function<EditorOperations *()> activeEditor, QWidget *
     m_results->setReadOnly(true);
 
     m_pages->addTab(m_events, QStringLiteral("Events"));
+    m_pages->addTab(m_objects, QStringLiteral("Objects"));
+    m_pages->addTab(makeTagsPage(), QStringLiteral("Tags"));
     m_pages->addTab(m_snippets, QStringLiteral("Snippets"));
     m_pages->addTab(m_characters, QStringLiteral("Characters"));
     m_pages->addTab(m_results, QStringLiteral("Results"));
     m_pages->addTab(m_colors, QStringLiteral("Named Colors"));
     setWidget(m_pages);
+}
+
+QWidget *SidePanel::makeTagsPage()
+{
+    auto *page = new QWidget(m_pages);
+    m_tagBox = new QComboBox(page);
+    m_tagBox->setEditable(true);
+    m_tagBox->setInsertPolicy(QComboBox::NoInsert); // typing looks names up, it adds none
+    m_tagBox->addItems(attributeTagNames());
+    m_tagBox->setEditText(QStringLiteral("Select a Tag..."));
+    m_attributes = new QListWidget(page);
+    m_attributes->setSortingEnabled(true);
+    connect(m_tagBox, &QComboBox::currentTextChanged, this, &SidePanel::loadAttributes);
+
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(m_tagBox);
+    layout->addWidget(m_attributes, 1);
+    return page;
+}
+
+void SidePanel::loadAttributes(const QString &tag)
+{
+    // A partial or unknown name while typing has no file: the list stays as
+    // it was rather than flickering empty between keystrokes.
+    const Result<QStringList> names = readListFile(m_dataFolder + QLatin1String(DataPath::AttrFolder) + tag +
+                                                   QLatin1String(".tlx"));
+    if (!names)
+        return;
+    m_attributes->clear();
+    m_attributes->addItems(*names);
+}
+
+bool SidePanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_events->viewport() && event->type() == QEvent::MouseButtonDblClick)
+        eventsDoubleClicked();
+    return QDockWidget::eventFilter(watched, event);
+}
+
+void SidePanel::eventsDoubleClicked()
+{
+    if (m_events->count() == 0) {
+        showMessage(this, MessageKind::Warning, QString(), QStringLiteral("No events available."));
+        return;
+    }
+    const QListWidgetItem *item = m_events->currentItem();
+    EditorOperations *editor = m_activeEditor ? m_activeEditor() : nullptr;
+    if (!item || !item->isSelected() || !editor)
+        return;
+    insert(editor, lineInsertion(item->text()));
+    // Back to typing: the editor, not the list, should take the next keys.
+    if (auto *widget = dynamic_cast<QWidget *>(editor))
+        widget->setFocus();
 }
 
 QTableWidget *SidePanel::makeTable(bool editable)

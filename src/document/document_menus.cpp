@@ -142,6 +142,7 @@ std::vector<MenuItem> buildMenuBar()
         menuAction("Format.Size.+3", "+3"),
         menuAction("Format.Size.+2", "+2"),
         menuAction("Format.Size.+1", "+1"),
+        menuAction("Format.Size.0", "0"),
         menuAction("Format.Size.-1", "-1"),
         menuAction("Format.Size.-2", "-2"),
         endMenu(),

@@ -11,10 +11,12 @@
 #include "document/document_commands.h"
 #include "document/document_menus.h"
 #include "document/embedded_styles.h"
+#include "document/insertion.h"
 #include "document/lexer_factory.h"
 #include "document/proof_check_view.h"
 #include "document/spell_checker.h"
 #include "document/syntax_table.h"
+#include "vocabulary/format_snippets.h"
 
 #include <Qsci/qscilexer.h>
 #include <QAction>
@@ -209,6 +211,8 @@ void DocumentWindow::buildMenus()
     m_actions.on(QStringLiteral("File.PrintPreview"), [this] { previewPrint(*this); });
     m_actions.on(QStringLiteral("Tools.SpellCheck"), [this] { runProofCheck(); });
     m_actions.on(QStringLiteral("Tools.ImageEditor"), [this] { startImageEditor(); });
+    for (const FormatSnippet &snippet : documentSnippets())
+        m_actions.on(snippet.actionId, [this, insertion = snippet.insertion] { insert(m_editor, insertion); });
     for (const auto &[alias, target] : kContextAliases) {
         const QString to = QLatin1String(target);
         if (m_actions.hasCommand(to))

@@ -159,4 +159,20 @@ TEST_F(MainWindowDocumentsTest, TileStacksDocumentsFullWidth)
     EXPECT_LE(ra.bottom(), rb.top());
 }
 
+TEST_F(MainWindowDocumentsTest, PaletteAndFormatCommandsReachTheActiveDocument)
+{
+    window->runCommand(QStringLiteral("Palette.Forms.Form")); // no document: nothing
+    window->runCommand(QStringLiteral("Palette.PHP.Vars"));
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    DocumentWindow *doc = window->NewDocument();
+    window->runCommand(QStringLiteral("Palette.Forms.Form"));
+    EXPECT_EQ(doc->editor()->allText(),
+              QStringLiteral("\r\n<form name=\"..\" action=\"..\" style=\"..\">\r\n</form>"));
+    doc->editor()->loadText(editorTextFromFile("abc"), TextEncoding::Utf8);
+    doc->editor()->selectAll(true);
+    doc->trigger(QStringLiteral("Format.Size.+3"));
+    EXPECT_EQ(doc->editor()->allText(), QStringLiteral("<FONT size=\"3\">abc</font>"));
+}
+
 } // namespace

@@ -1,0 +1,36 @@
+// The tokenizer over real pages and over one 50 MB line.
+#include "codetools/html_parser.h"
+#include "html_corpus.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void runParser(benchmark::State &state, const QByteArray &input)
+{
+    tagloom::THTMLParser loaded;
+    loaded.LoadSource(input);
+    for (auto _ : state) {
+        tagloom::THTMLParser parser;
+        parser.Source = loaded.Source;
+        parser.Parse();
+        benchmark::DoNotOptimize(parser.Nodes.size());
+    }
+    state.SetBytesProcessed(state.iterations() * input.size());
+}
+
+void BM_TokenizeInstalledPages(benchmark::State &state)
+{
+    static const QByteArray pages = tagloom::bench::installedPages(8 * 1024 * 1024);
+    runParser(state, pages);
+}
+BENCHMARK(BM_TokenizeInstalledPages)->Unit(benchmark::kMillisecond);
+
+void BM_TokenizeOneLine50MB(benchmark::State &state)
+{
+    static const QByteArray page = tagloom::bench::oneLinePage(50 * 1024 * 1024);
+    runParser(state, page);
+}
+BENCHMARK(BM_TokenizeOneLine50MB)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+} // namespace

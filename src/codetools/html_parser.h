@@ -1,0 +1,89 @@
+#pragma once
+// A small, forgiving HTML tokenizer: text lines in, a flat list of tag and
+// text nodes out. It builds no tree, pairs no tags and never rejects input.
+// Tags know nothing of quotes, comments or scripts: every "<" and ">" counts.
+// Text nodes carry their text with runs of spaces collapsed and character
+// references decoded (decoded text is never decoded again).
+//
+// The nodes and every string they hold live as long as their parser: the
+// strings are views into the parser's own storage, so a large page parses
+// without an allocation per node. Copy a string (toString()) to keep it.
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <memory>
+#include <variant>
+#include <vector>
+
+namespace tagloom {
+
+struct THTMLParam {
+    QStringView Name;    // before the first "=", upper-cased (ASCII letters only)
+    QStringView Value;   // after the first "=", one pair of enclosing double quotes removed
+    QStringView RawText; // the token as collected
+};
+
+// The parameters of one tag, in source order.
+class THTMLParamList {
+public:
+    const THTMLParam *begin() const { return m_begin; }
+    const THTMLParam *end() const { return m_end; }
+    qsizetype size() const { return m_end - m_begin; }
+    bool isEmpty() const { return m_begin == m_end; }
+    const THTMLParam &at(qsizetype i) const { return m_begin[i]; }
+    const THTMLParam &first() const { return *m_begin; }
+
+private:
+    friend class THTMLParser;
+    const THTMLParam *m_begin = nullptr;
+    const THTMLParam *m_end = nullptr;
+};
+
+struct THTMLTag {
+    QStringView Name;    // up to the first space, upper-cased ("/A", "BR/", "!DOCTYPE")
+    QStringView RawText; // everything between "<" and ">"
+    THTMLParamList Params;
+};
+
+struct THTMLText {
+    QStringView Text;    // decoded
+    QStringView RawText; // as collected, an LF at each joint between source lines
+};
+
+using THTMLNode = std::variant<THTMLTag, THTMLText>;
+
+class THTMLParser {
+public:
+    THTMLParser();
+    ~THTMLParser();
+    THTMLParser(const THTMLParser &) = delete;
+    THTMLParser &operator=(const THTMLParser &) = delete;
+
+    QStringList Source;           // the input lines, filled by the caller
+    std::vector<THTMLNode> Nodes; // the result of Parse
+
+    // Splits file bytes into Source at CR LF, lone CR or lone LF; the bytes
+    // are read as UTF-8 when valid, else one byte per character.
+    void LoadSource(const QByteArray &fileBytes);
+    // Tokenizes Source and appends the nodes (a parser serves one parse).
+    void Parse();
+
+private:
+    class Storage;
+    void addTag(QStringView raw);
+    void addText(QStringView raw);
+
+    std::unique_ptr<Storage> m_storage;
+    std::vector<THTMLParam> m_params;
+    std::vector<std::pair<size_t, size_t>> m_paramRanges; // per node: first param, count
+};
+
+// Upper-cases ASCII letters only.
+QString upperAscii(const QString &text);
+
+// The text decoding of text nodes: LF to space, runs of spaces to one, then
+// character references decoded in one left-to-right scan.
+QString decodeHtmlText(QStringView raw);
+
+} // namespace tagloom

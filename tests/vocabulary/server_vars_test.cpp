@@ -1,0 +1,151 @@
+#include "app/list_file.h"
+#include "common/temp_data.h"
+#include "document/code_editor.h"
+#include "vocabulary/server_variables.h"
+#include "vocabulary/server_vars_dialog.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace tagloom;
+
+namespace {
+
+QStringList comboItems(const QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items.append(box->itemText(i));
+    return items;
+}
+
+TEST(ServerVariables, EachKindPrintsTheNameVerbatimInItsSyntax)
+{
+    struct Row {
+        ServerVariableKind kind;
+        const char *name;
+        const char *variable;
+        const char *text;
+    };
+    const Row rows[] = {
+        {ServerVariableKind::Asp, "ASP", "REMOTE_ADDR", "<%= Request.ServerVariables(\"REMOTE_ADDR\") %>"},
+        {ServerVariableKind::Asp, "ASP", "", "<%= Request.ServerVariables(\"\") %>"},
+        {ServerVariableKind::Cfm, "CFM", "SERVER_NAME", "#CGI.SERVER_NAME#"},
+        {ServerVariableKind::Ssi, "SSI", "DATE_LOCAL", "<!--#ECHO VAR=\"DATE_LOCAL\" -->"},
+        {ServerVariableKind::Php, "PHP", "REMOTE_ADDR", "<?php echo $REMOTE_ADDR; ?>"},
+        // Typed names go in untouched, blanks and quotes included.
+        {ServerVariableKind::Php, "PHP", " a\"b ", "<?php echo $ a\"b ; ?>"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(serverVariableKindFromName(QLatin1String(row.name)), row.kind);
+        EXPECT_EQ(serverVariableText(row.kind, QString::fromLatin1(row.variable)), QLatin1String(row.text));
+    }
+    EXPECT_FALSE(serverVariableKindFromName(QStringLiteral("asp")).has_value());
+}
+
+TEST(ServerVariables, ShippedListsHoldTheUsualNamesAsPlainListFiles)
+{
+    const test::TempDataFolder data;
+    struct Row {
+        ServerVariableKind kind;
+        QStringList expected;
+    };
+    const QStringList common{"REMOTE_ADDR", "SERVER_NAME", "HTTP_USER_AGENT", "QUERY_STRING"};
+    const Row rows[] = {
+        {ServerVariableKind::Asp, common + QStringList{"LOGON_USER", "URL"}},
+        {ServerVariableKind::Cfm, common + QStringList{"CF_TEMPLATE_PATH"}},
+        {ServerVariableKind::Ssi, common + QStringList{"DATE_LOCAL", "DOCUMENT_NAME", "LAST_MODIFIED"}},
+        {ServerVariableKind::Php, common + QStringList{"PHP_SELF", "REQUEST_URI"}},
+    };
+    for (const Row &row : rows) {
+        const QString name = serverVariableKindName(row.kind);
+        SCOPED_TRACE(name.toStdString());
+        const Result<QStringList> names = readServerVariables(data.path(), row.kind);
+        ASSERT_TRUE(names);
+        for (const QString &expected : row.expected)
+            EXPECT_TRUE(names->contains(expected)) << expected.toStdString();
+        const QByteArray bytes = data.read(serverVariableListPath(row.kind));
+        EXPECT_EQ(bytes, joinListText(*names)); // CR LF after every line, the last included
+    }
+}
+
+class ServerVarsDialogTest : public ::testing::Test {
+protected:
+    ServerVarsDialogTest()
+        : dialog(data.path(), [this] { return active; })
+    {
+        first.ReplaceSelection(QStringLiteral("x"));
+        second.ReplaceSelection(QStringLiteral("y"));
+    }
+    void typeAndPressOk(const QString &name)
+    {
+        dialog.variableField()->setEditText(name);
+        dialog.okButton()->click();
+    }
+
+    test::TempDataFolder data;
+    test::MessageRecorder messages;
+    CodeEditor first;
+    CodeEditor second;
+    EditorOperations *active = &first;
+    ServerVarsDialog dialog;
+};
+
+TEST_F(ServerVarsDialogTest, OkInsertsTheTypedNameBelowTheCaretLineAndHides)
+{
+    dialog.showFor(ServerVariableKind::Php);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.variableField()->currentText().isEmpty());
+    typeAndPressOk(QStringLiteral("REMOTE_ADDR"));
+    EXPECT_EQ(first.allText(), QStringLiteral("x\r\n<?php echo $REMOTE_ADDR; ?>"));
+    EXPECT_EQ(first.CaretLine(), 1);
+    EXPECT_FALSE(dialog.isVisible());
+
+    // A missing list is reported; a typed name still goes in.
+    QFile::remove(data.file(QStringLiteral("/Extensions/aspvars.tlx")));
+    dialog.showFor(ServerVariableKind::Asp);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(dialog.variableField()->count(), 0);
+    dialog.okButton()->click(); // an empty field inserts too
+    EXPECT_EQ(first.allText(),
+              QStringLiteral("x\r\n<%= Request.ServerVariables(\"\") %>\r\n<?php echo $REMOTE_ADDR; ?>"));
+}
+
+TEST_F(ServerVarsDialogTest, EveryShowLoadsOnlyTheCurrentKindsNamesInFileOrder)
+{
+    writeListFile(data.file(QStringLiteral("/Extensions/aspvars.tlx")), {"LOGON_USER", "ALL_HTTP"});
+    writeListFile(data.file(QStringLiteral("/Extensions/ssivars.tlx")), {"DOCUMENT_NAME", "DATE_LOCAL"});
+    dialog.showFor(ServerVariableKind::Asp);
+    EXPECT_EQ(comboItems(dialog.variableField()), QStringList({"LOGON_USER", "ALL_HTTP"}));
+    dialog.variableField()->setEditText(QStringLiteral("typed"));
+    dialog.cancelButton()->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(first.LineCount(), 1);
+
+    dialog.showFor(ServerVariableKind::Ssi);
+    EXPECT_EQ(comboItems(dialog.variableField()), QStringList({"DOCUMENT_NAME", "DATE_LOCAL"}));
+    EXPECT_TRUE(dialog.variableField()->currentText().isEmpty());
+    dialog.variableField()->setCurrentIndex(1);
+    dialog.okButton()->click();
+    EXPECT_EQ(first.allText(), QStringLiteral("x\r\n<!--#ECHO VAR=\"DATE_LOCAL\" -->"));
+}
+
+TEST_F(ServerVarsDialogTest, OkGoesToTheDocumentActiveThenOrNowhere)
+{
+    dialog.showFor(ServerVariableKind::Cfm);
+    active = &second; // another document became active while the dialog was open
+    typeAndPressOk(QStringLiteral("SERVER_NAME"));
+    EXPECT_EQ(first.allText(), QStringLiteral("x"));
+    EXPECT_EQ(second.allText(), QStringLiteral("y\r\n#CGI.SERVER_NAME#"));
+
+    dialog.showFor(ServerVariableKind::Cfm);
+    active = nullptr; // the last document closed
+    typeAndPressOk(QStringLiteral("SERVER_NAME"));
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(second.LineCount(), 2);
+}
+
+} // namespace
