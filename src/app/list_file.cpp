@@ -5,26 +5,29 @@
 
 namespace tagloom {
 
-QStringList splitListText(const QByteArray &raw)
+QStringList splitTextLines(const QString &text)
 {
-    const qsizetype nul = raw.indexOf('\0');
-    const QString text = decode8Bit(nul < 0 ? raw : raw.left(nul));
-
-    QStringList entries;
+    QStringList lines;
     const qsizetype n = text.size();
     qsizetype start = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text.at(i);
         if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
             continue;
-        entries.append(text.mid(start, i - start));
+        lines.append(text.mid(start, i - start));
         if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
             ++i;
         start = i + 1;
     }
     if (start < n)
-        entries.append(text.mid(start));
-    return entries;
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QStringList splitListText(const QByteArray &raw)
+{
+    const qsizetype nul = raw.indexOf('\0');
+    return splitTextLines(decode8Bit(nul < 0 ? raw : raw.left(nul)));
 }
 
 QByteArray joinListText(const QStringList &entries)

@@ -12,6 +12,9 @@
 namespace tagloom {
 
 QStringList splitListText(const QByteArray &bytes);
+// Lines of a text ending at CR LF, a lone LF or a lone CR; a break after the
+// last line adds no empty line.
+QStringList splitTextLines(const QString &text);
 QByteArray joinListText(const QStringList &entries);
 
 Result<QStringList> readListFile(const QString &path);

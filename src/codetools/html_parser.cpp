@@ -1,5 +1,6 @@
 #include "codetools/html_parser.h"
 
+#include "app/list_file.h"
 #include "app/text_codec.h"
 
 #include <cstring>
@@ -297,21 +298,7 @@ void THTMLParser::addText(QStringView collected)
 
 void THTMLParser::LoadSource(const QByteArray &bytes)
 {
-    const QString text = decode8Bit(bytes);
-    Source.clear();
-    const qsizetype n = text.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
-            continue;
-        Source.append(text.mid(start, i - start));
-        if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        Source.append(text.mid(start));
+    Source = splitTextLines(decode8Bit(bytes));
 }
 
 void THTMLParser::Parse()
