@@ -19,6 +19,7 @@
 #include "app/palette_strip.h"
 #include "app/settings_store.h"
 #include "app/side_panel.h"
+#include "codetools/analysis_window.h"
 #include "document/code_editor.h"
 #include "document/document_window.h"
 #include "document/document_file.h"
@@ -162,6 +163,7 @@ void MainWindow::createDialogs()
     m_openFromWeb = new OpenFromWebDialog(m_options.dataFolder, open, this);
     m_newItems = new NewItemsDialog(m_options.dataFolder, open, this);
     m_about = new AboutDialog(this);
+    m_analysis = new AnalysisWindow(m_options.dataFolder, this);
     m_serverVars = new ServerVarsDialog(m_options.dataFolder, [this] { return activeEditor(); }, this);
 }
 
@@ -216,6 +218,7 @@ void MainWindow::registerCommands()
                 m_serverVars->showFor(kind);
         });
     }
+    command("Coding.ShowAnalysis", [this] { m_analysis->showOrRaise(); });
     command("Window.Tile", [this] { tileHorizontally(m_mdi); });
     command("Window.Cascade", [this] { m_mdi->cascadeSubWindows(); });
     command("Window.Arrange", [this] { arrangeIcons(m_mdi); });

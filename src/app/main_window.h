@@ -27,6 +27,7 @@ class QToolButton;
 namespace tagloom {
 
 class ActionRegistry;
+class AnalysisWindow;
 class BrowserMenu;
 class ColourMixer;
 class DocumentWindow;
@@ -96,6 +97,7 @@ public:
     NewItemsDialog *newItemsDialog() const { return m_newItems; }
     QuickStartBar *quickStartBar() const { return m_quickStart; }
     ServerVarsDialog *serverVarsDialog() const { return m_serverVars; }
+    AnalysisWindow *analysisWindow() const { return m_analysis; }
     QAction *quickStartButton() const { return m_quickStartButton; }
     QLabel *caretPanel() const { return m_caretPanel; }
     QMenuBar *mainMenuBar() const { return m_mainMenuBar; }
@@ -144,6 +146,7 @@ private:
     OpenFromWebDialog *m_openFromWeb = nullptr;
     NewItemsDialog *m_newItems = nullptr;
     AboutDialog *m_about = nullptr;
+    AnalysisWindow *m_analysis = nullptr;
     ServerVarsDialog *m_serverVars = nullptr;
     QuickStartBar *m_quickStart = nullptr;
     QAction *m_quickStartButton = nullptr;

@@ -210,6 +210,8 @@ void DocumentWindow::buildMenus()
     m_actions.on(QStringLiteral("File.Print"), [this] { printDocument(*this); });
     m_actions.on(QStringLiteral("File.PrintPreview"), [this] { previewPrint(*this); });
     m_actions.on(QStringLiteral("Tools.SpellCheck"), [this] { runProofCheck(); });
+    if (m_context.hasMainCommand && m_context.hasMainCommand(QStringLiteral("Coding.ShowAnalysis")))
+        m_actions.on(QStringLiteral("Coding.Validate"), [this] { validate(); });
     m_actions.on(QStringLiteral("Tools.ImageEditor"), [this] { startImageEditor(); });
     for (const FormatSnippet &snippet : documentSnippets())
         m_actions.on(snippet.actionId, [this, insertion = snippet.insertion] { insert(m_editor, insertion); });
@@ -420,6 +422,18 @@ void DocumentWindow::startImageEditor()
         showMessage(this, MessageKind::Error, QStringLiteral("Error"),
                     QStringLiteral("You have not specified an image editor.\nYou can do this in the Preferences window."));
     }
+}
+
+void DocumentWindow::validate()
+{
+    // The analysis reads the text as it stands, saved or not.
+    const Status written = writeFileAtomically(m_context.dataFolder + QLatin1String(DataPath::AnalysisWork),
+                                               fileBytesFromEditor(m_editor->buffer(), m_editor->hasNoLines()));
+    if (!written) {
+        showMessage(this, MessageKind::Error, QStringLiteral("Error"), written.error);
+        return;
+    }
+    m_context.runMainCommand(QStringLiteral("Coding.ShowAnalysis"));
 }
 
 void DocumentWindow::trigger(const QString &id)

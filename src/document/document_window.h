@@ -87,6 +87,10 @@ public:
     void closeProofCheck();
     bool isProofChecking() const;
 
+    // Validate Document: the text goes to the analysis working file and the
+    // analysis window shows its findings.
+    void validate();
+
     // Runs the editor's command of an action id ("Edit.Undo").
     void trigger(const QString &id);
 

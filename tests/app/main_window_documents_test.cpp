@@ -1,6 +1,7 @@
 #include "app/app_settings.h"
 #include "app/main_window.h"
 #include "app/settings_store.h"
+#include "codetools/analysis_window.h"
 #include "common/temp_data.h"
 #include "document/code_editor.h"
 #include "document/document_window.h"
@@ -10,6 +11,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMimeData>
+#include <QTableWidget>
 #include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -173,6 +175,29 @@ TEST_F(MainWindowDocumentsTest, PaletteAndFormatCommandsReachTheActiveDocument)
     doc->editor()->selectAll(true);
     doc->trigger(QStringLiteral("Format.Size.+3"));
     EXPECT_EQ(doc->editor()->allText(), QStringLiteral("<FONT size=\"3\">abc</font>"));
+}
+
+TEST_F(MainWindowDocumentsTest, ValidateDocumentRunsWhenTheWindowAppears)
+{
+    DocumentWindow *doc = window->NewDocument();
+    doc->editor()->ReplaceSelection(QStringLiteral("<FONT FOO=1>unsaved</FONT>"));
+    doc->trigger(QStringLiteral("Coding.Validate"));
+    EXPECT_EQ(data.read(QStringLiteral("/tglm_anls.tlx")), QByteArray("<FONT FOO=1>unsaved</FONT>\r\n"));
+    AnalysisWindow *analysis = window->analysisWindow();
+    ASSERT_TRUE(analysis->isVisible());
+    QTableWidget *rows = analysis->results();
+    ASSERT_EQ(rows->rowCount(), 2);
+    EXPECT_EQ(rows->item(0, 1)->text(), QStringLiteral("UNKNOWN PROPERTY: FOO IN <FONT>"));
+    EXPECT_EQ(rows->item(1, 2)->text(), QStringLiteral("Deprecated"));
+
+    // While it is up, the command only raises it; closed and used again, it runs afresh.
+    doc->editor()->loadText(editorTextFromFile("<p>fine</p>"), TextEncoding::Utf8);
+    doc->trigger(QStringLiteral("Coding.Validate"));
+    EXPECT_EQ(rows->rowCount(), 2);
+    analysis->close();
+    doc->trigger(QStringLiteral("Coding.Validate"));
+    ASSERT_EQ(rows->rowCount(), 1);
+    EXPECT_EQ(rows->item(0, 1)->text(), QStringLiteral("No errors found in this document."));
 }
 
 } // namespace
