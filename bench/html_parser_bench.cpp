@@ -1,4 +1,5 @@
-// The tokenizer over real pages and over one 50 MB line.
+// The tokenizer and the document analysis over real pages and over one 50 MB line.
+#include "codetools/document_analysis.h"
 #include "codetools/html_parser.h"
 #include "html_corpus.h"
 
@@ -32,5 +33,14 @@ void BM_TokenizeOneLine50MB(benchmark::State &state)
     runParser(state, page);
 }
 BENCHMARK(BM_TokenizeOneLine50MB)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BM_AnalyseInstalledPages(benchmark::State &state)
+{
+    static const QByteArray pages = tagloom::bench::installedPages(8 * 1024 * 1024);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tagloom::analyseFile(pages).size());
+    state.SetBytesProcessed(state.iterations() * pages.size());
+}
+BENCHMARK(BM_AnalyseInstalledPages)->Unit(benchmark::kMillisecond);
 
 } // namespace
