@@ -1,0 +1,12 @@
+#include "tools/tools_commands.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return tagloom::runTools(app.arguments().mid(1), out, err);
+}
