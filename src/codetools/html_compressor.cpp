@@ -10,8 +10,8 @@ namespace tagloom {
 
 namespace {
 
-// Runs passes over two buffers in turn; no pass makes the text longer, so
-// neither buffer grows after the first pass.
+// Runs passes in place over the text; only a text shared with someone else
+// (the caller's copy) is copied first.
 class PassRunner {
 public:
     explicit PassRunner(QByteArray text) : m_text(std::move(text)) {}
@@ -19,10 +19,8 @@ public:
     template <typename Pass>
     void run(Pass pass)
     {
-        m_spare.resize(m_text.size());
-        const qsizetype written = pass(m_text.constData(), m_text.size(), m_spare.data());
-        m_spare.resize(written);
-        std::swap(m_text, m_spare);
+        char *bytes = m_text.data();
+        m_text.truncate(pass(bytes, m_text.size(), bytes));
     }
 
     const QByteArray &current() const { return m_text; }
@@ -30,10 +28,26 @@ public:
 
 private:
     QByteArray m_text;
-    QByteArray m_spare;
 };
 
-// Passes that would find nothing to change are not run at all.
+// Passes that would find nothing to change are not run at all (which also
+// spares copying a text shared with the caller).
+
+bool containsByte(const QByteArray &text, char c)
+{
+    return compressor::findByte(text.constData(), text.size(), 0, c) < text.size();
+}
+
+// Whether the one or two bytes of `find` occur in `text`.
+bool containsBreak(const QByteArray &text, const char *find)
+{
+    const char *s = text.constData();
+    const qsizetype n = text.size();
+    for (qsizetype i = compressor::findByte(s, n, 0, find[0]); i < n; i = compressor::findByte(s, n, i + 1, find[0]))
+        if (find[1] == '\0' || (i + 1 < n && s[i + 1] == find[1]))
+            return true;
+    return false;
+}
 
 bool containsTag(const QByteArray &text, const char *literal)
 {
@@ -42,8 +56,11 @@ bool containsTag(const QByteArray &text, const char *literal)
 
 bool containsWebbot(const QByteArray &text)
 {
-    for (qsizetype at = text.indexOf("<!--"); at >= 0; at = text.indexOf("<!--", at + 1))
-        if (compressor::matchesAt(text.constData(), text.size(), at, "<!--webbot"))
+    const char *s = text.constData();
+    const qsizetype n = text.size();
+    // "!" is rare in pages, "<" is not.
+    for (qsizetype i = compressor::findByte(s, n, 1, '!'); i < n; i = compressor::findByte(s, n, i + 1, '!'))
+        if (compressor::matchesAt(s, n, i - 1, "<!--webbot"))
             return true;
     return false;
 }
@@ -62,10 +79,12 @@ void runLineBreakPasses(PassRunner &runner, bool all, bool webbots)
         {LineBreakPass::Lf, "\n", false},
     };
     bool webbotsLeft = webbots && containsWebbot(runner.current());
+    if (!webbotsLeft && !containsByte(runner.current(), '\r') && !containsByte(runner.current(), '\n'))
+        return;
     for (const Step &step : steps) {
         if (!all && step.pass == LineBreakPass::CrLf)
             break;
-        if (!runner.current().contains(step.find) && !(step.crLed && webbotsLeft))
+        if (!containsBreak(runner.current(), step.find) && !(step.crLed && webbotsLeft))
             continue;
         runner.run([&](const char *in, qsizetype n, char *out) {
             return compressor::removeLineBreaks(in, n, out, step.pass, webbots);
@@ -105,23 +124,22 @@ void THTMLCompressor::Compress()
 {
     if (m_sourceSize == 0 || m_compressed)
         return;
-    PassRunner runner(m_buffer);
-    if (InvCommas && runner.current().contains('"'))
+    PassRunner runner(std::move(m_buffer));
+    if (InvCommas && containsByte(runner.current(), '"'))
         runner.run(compressor::removeQuotes);
     if (AllReturns || Returns)
         runLineBreakPasses(runner, AllReturns, Webbots);
-    if (Spaces && runner.current().contains(' '))
+    if (Spaces && containsByte(runner.current(), ' '))
         runner.run(compressor::squeezeSpaces);
     if (SimpleTags || BlockquoteToUl)
         runner.run([this](const char *in, qsizetype n, char *out) {
             return compressor::shortenTags(in, n, out, SimpleTags, BlockquoteToUl);
         });
-    if (Center)
+    if (Center && containsTag(runner.current(), "<p align="))
         for (const char *opening : {"<p align=center>", "<p align=\"center\">"})
-            if (containsTag(runner.current(), opening))
-                runner.run([opening](const char *in, qsizetype n, char *out) {
-                    return compressor::centreParagraphs(in, n, out, opening);
-                });
+            runner.run([opening](const char *in, qsizetype n, char *out) {
+                return compressor::centreParagraphs(in, n, out, opening);
+            });
     m_buffer = runner.take();
     m_compressedSize = m_buffer.size();
     m_compressed = true;

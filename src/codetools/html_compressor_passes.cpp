@@ -4,12 +4,94 @@ namespace tagloom::compressor {
 
 namespace {
 
-// The index of the next `a` or `b` at or after `from`, or `n`.
-qsizetype findEither(const char *s, qsizetype n, qsizetype from, char a, char b)
+#ifdef __SSE2__
+__m128i loadAt(const char *p)
 {
-    while (from < n && s[from] != a && s[from] != b)
-        ++from;
-    return from;
+    return _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+}
+__m128i equals(__m128i block, char c)
+{
+    return _mm_cmpeq_epi8(block, _mm_set1_epi8(c));
+}
+__m128i folded(__m128i block)
+{
+    return _mm_or_si128(block, _mm_set1_epi8(0x20));
+}
+#endif
+
+bool isGuardLead(char c)
+{
+    c = char(c | 0x20);
+    return c == 't' || c == 'p' || c == 's';
+}
+
+// Where the space pass may have work: a space in a run, before ">" or after
+// ">", or a "<" that may open a guarded block. Most spaces in text are none
+// of these.
+qsizetype nextSpaceStop(const char *s, qsizetype n, qsizetype from)
+{
+    const auto isStop = [s, n](qsizetype i) {
+        if (s[i] == ' ')
+            return (i > 0 && s[i - 1] == '>') || (i + 1 < n && (s[i + 1] == ' ' || s[i + 1] == '>'));
+        return s[i] == '<' && i + 1 < n && isGuardLead(s[i + 1]);
+    };
+    if (from == 0 && n > 0) {
+        if (isStop(0))
+            return 0;
+        from = 1;
+    }
+#ifdef __SSE2__
+    for (; from + 17 <= n; from += 16) {
+        const __m128i prev = loadAt(s + from - 1);
+        const __m128i here = loadAt(s + from);
+        const __m128i next = loadAt(s + from + 1);
+        const __m128i nextFolded = folded(next);
+        const __m128i space = _mm_and_si128(
+            equals(here, ' '), _mm_or_si128(equals(prev, '>'), _mm_or_si128(equals(next, ' '), equals(next, '>'))));
+        const __m128i guard = _mm_and_si128(
+            equals(here, '<'),
+            _mm_or_si128(equals(nextFolded, 't'), _mm_or_si128(equals(nextFolded, 'p'), equals(nextFolded, 's'))));
+        if (const int mask = _mm_movemask_epi8(_mm_or_si128(space, guard)))
+            return from + __builtin_ctz(unsigned(mask));
+    }
+#endif
+    for (; from < n; ++from)
+        if (isStop(from))
+            return from;
+    return n;
+}
+
+bool isSwapLead(char c)
+{
+    c = char(c | 0x20);
+    return c == 's' || c == 'e' || c == 'b';
+}
+
+// Where the tag pass may have work: "<" or "</" followed by s, e or b (any
+// case), which covers the swapped tags and <script>.
+qsizetype nextSwapStop(const char *s, qsizetype n, qsizetype from)
+{
+    const auto isStop = [s, n](qsizetype i) {
+        return s[i] == '<' && i + 1 < n &&
+               (isSwapLead(s[i + 1]) || (s[i + 1] == '/' && i + 2 < n && isSwapLead(s[i + 2])));
+    };
+#ifdef __SSE2__
+    for (; from + 18 <= n; from += 16) {
+        const __m128i next = folded(loadAt(s + from + 1));
+        const __m128i afterSlash = folded(loadAt(s + from + 2));
+        const __m128i lead = _mm_or_si128(equals(next, 's'), _mm_or_si128(equals(next, 'e'), equals(next, 'b')));
+        const __m128i slashLead =
+            _mm_and_si128(equals(next, '/'), _mm_or_si128(equals(afterSlash, 's'),
+                                                          _mm_or_si128(equals(afterSlash, 'e'), equals(afterSlash, 'b'))));
+        const __m128i hits = _mm_and_si128(equals(loadAt(s + from), '<'), _mm_or_si128(lead, slashLead));
+        if (const int mask = _mm_movemask_epi8(hits))
+            return from + __builtin_ctz(unsigned(mask));
+    }
+#endif
+    for (; from < n; ++from)
+        if (isStop(from))
+            return from;
+    return n;
 }
 
 // A block at a "<" whose inside the replacing passes leave alone: from the
@@ -42,9 +124,10 @@ Guarded guardedBlock(const char *s, qsizetype n, qsizetype at, bool textareaAndP
 
 // A line break is deleted only next to mark-up or spaces, so that two words
 // on either side of it do not run together.
-bool mayDeleteBreak(const ByteWriter &out, const char *s, qsizetype n, qsizetype at, qsizetype length)
+bool mayDeleteBreak(const Rewriter &out, const char *s, qsizetype n, qsizetype at, qsizetype length)
 {
-    if (!out.empty() && (out.last() == '>' || out.last() == ' '))
+    const char before = out.lastBefore(at);
+    if (before == '>' || before == ' ')
         return true;
     if (at + length >= n)
         return false;
@@ -84,6 +167,10 @@ const TagSwap kBlockquoteTags[] = {
 // The swap whose tag stands at `at`, or nullptr.
 const TagSwap *swapAt(const char *s, qsizetype n, qsizetype at, bool simpleTags, bool blockquoteToUl)
 {
+    const qsizetype letter = at + 1 < n && s[at + 1] == '/' ? at + 2 : at + 1;
+    const char c = letter < n ? lowerAscii(s[letter]) : '\0';
+    if (c != 's' && c != 'e' && c != 'b')
+        return nullptr;
     if (simpleTags)
         for (const TagSwap &swap : kSimpleTags)
             if (matchesAt(s, n, at, swap.from, swap.fromLength))
@@ -101,13 +188,12 @@ qsizetype removeLineBreaks(const char *s, qsizetype n, char *outBytes, LineBreak
 {
     const bool crLed = pass == LineBreakPass::CrCr || pass == LineBreakPass::CrLf || pass == LineBreakPass::Cr;
     const bool guardScripts = pass != LineBreakPass::CrCr && pass != LineBreakPass::LfLf;
-    const char lead = crLed ? '\r' : '\n';
-    ByteWriter out(outBytes);
+    Rewriter out(s, outBytes);
     qsizetype i = 0;
-    while (i < n) {
-        const qsizetype next = findEither(s, n, i, '<', lead);
-        out.put(s + i, next - i);
-        i = next;
+    while (true) {
+        // The CR-led passes stop at every tag; the others only where a
+        // guarded block may start.
+        i = crLed ? findAnyOf<'<', '\r'>(s, n, i) : findStop<'\n', 't', 'p', 's'>(s, n, i);
         if (i == n)
             break;
         if (s[i] == '<') {
@@ -115,136 +201,132 @@ qsizetype removeLineBreaks(const char *s, qsizetype n, char *outBytes, LineBreak
             if (block.kind == Guarded::Unclosed)
                 break;
             if (block.kind == Guarded::Closed) {
-                out.put(s + i, block.endTag + 1 - i);
                 i = block.endTag + 1;
                 continue;
             }
             if (!crLed) {
-                out.put(s[i++]);
+                ++i;
                 continue;
             }
             if (removeWebbots && matchesAt(s, n, i, "<!--webbot")) {
                 const qsizetype close = findByte(s, n, i, '>');
                 if (close < n) {
                     // What followed the comment is examined like any other text.
+                    out.drop(i, close + 1 - i);
                     i = close + 1;
                     continue;
                 }
             }
             // The CR-led passes leave the inside of every tag alone; a tag
             // without its ">" ends the pass.
-            const qsizetype close = findByte(s, n, i, '>');
-            if (close == n)
+            i = findByte(s, n, i, '>');
+            if (i == n)
                 break;
-            out.put(s + i, close + 1 - i);
-            i = close + 1;
+            ++i;
             continue;
         }
+        qsizetype dropped = 0; // line breaks deleted at i
+        qsizetype kept = 1;    // and kept after them
         switch (pass) {
         case LineBreakPass::CrCr:
         case LineBreakPass::LfLf:
-            // Dropping the first of two leaves a run to shrink to one.
-            if (i + 1 < n && s[i + 1] == lead) {
-                ++i;
-                continue;
-            }
+            // Dropping the first of two leaves a run that shrinks to one.
+            while (i + dropped + 1 < n && s[i + dropped + 1] == s[i])
+                ++dropped;
             break;
         case LineBreakPass::CrLf:
             if (i + 1 < n && s[i + 1] == '\n' && mayDeleteBreak(out, s, n, i, 2)) {
-                i += 2;
-                continue;
+                dropped = 2;
+                kept = 0;
             }
             break;
         case LineBreakPass::Cr:
         case LineBreakPass::Lf:
             if (mayDeleteBreak(out, s, n, i, 1)) {
-                ++i;
-                continue;
+                dropped = 1;
+                kept = 0;
             }
             break;
         }
-        out.put(s[i++]);
+        if (dropped > 0)
+            out.drop(i, dropped);
+        i += dropped + kept;
     }
-    out.put(s + i, n - i);
-    return out.size();
+    return out.finish(n);
 }
 
 qsizetype squeezeSpaces(const char *s, qsizetype n, char *outBytes)
 {
-    ByteWriter out(outBytes);
+    Rewriter out(s, outBytes);
     qsizetype i = 0;
-    while (i < n) {
-        const qsizetype next = findEither(s, n, i, '<', ' ');
-        out.put(s + i, next - i);
-        i = next;
+    while (true) {
+        i = nextSpaceStop(s, n, i);
         if (i == n)
             break;
-        qsizetype from = i; // where the bytes still to copy begin
         if (s[i] == ' ') {
             qsizetype end = i + 1;
             while (end < n && s[end] == ' ')
                 ++end;
             if (end < n && s[end] == '>') {
+                out.drop(i, end - i);
                 i = end;
                 continue;
             }
-            const qsizetype lead = !out.empty() && out.last() == '>' ? blockTagLead(s, n, end) : 0;
+            const qsizetype lead = out.lastBefore(i) == '>' ? blockTagLead(s, n, end) : 0;
             if (lead == 0) {
-                out.put(' ');
+                if (end - i > 1)
+                    out.drop(i + 1, end - i - 1);
                 i = end;
                 continue;
             }
             // "> <td": the space goes and the tag's lead is written in lower
-            // case; a <textarea> or <pre> may still start here.
-            for (qsizetype k = end; k < end + lead; ++k)
-                out.put(lowerAscii(s[k]));
-            i = end;
-            from = end + lead;
+            // case; a <textarea> or <pre> may still start here. (Look before
+            // writing: the output may overlay these bytes.)
+            const Guarded block = guardedBlock(s, n, end, true, true);
+            char lower[3];
+            for (qsizetype k = 0; k < lead; ++k)
+                lower[k] = lowerAscii(s[end + k]);
+            out.replace(i, end + lead - i, lower, lead);
+            if (block.kind == Guarded::Unclosed)
+                break;
+            i = block.kind == Guarded::Closed ? block.endTag + 1 : end + lead;
+            continue;
         }
         const Guarded block = guardedBlock(s, n, i, true, true);
-        if (block.kind == Guarded::Unclosed) {
-            i = from;
+        if (block.kind == Guarded::Unclosed)
             break;
-        }
-        const qsizetype resume = block.kind == Guarded::Closed ? block.endTag + 1 : i == from ? i + 1 : from;
-        out.put(s + from, resume - from);
-        i = resume;
+        i = block.kind == Guarded::Closed ? block.endTag + 1 : i + 1;
     }
-    out.put(s + i, n - i);
-    return out.size();
+    return out.finish(n);
 }
 
 qsizetype shortenTags(const char *s, qsizetype n, char *outBytes, bool simpleTags, bool blockquoteToUl)
 {
-    ByteWriter out(outBytes);
+    Rewriter out(s, outBytes);
     qsizetype i = 0;
-    while (i < n) {
-        const qsizetype next = findByte(s, n, i, '<');
-        out.put(s + i, next - i);
-        i = next;
+    while (true) {
+        i = nextSwapStop(s, n, i);
         if (i == n)
             break;
         const Guarded block = guardedBlock(s, n, i, false, true);
         if (block.kind == Guarded::Unclosed)
             break;
         if (block.kind == Guarded::Closed) {
-            out.put(s + i, block.endTag + 1 - i);
             i = block.endTag + 1;
         } else if (const TagSwap *swap = swapAt(s, n, i, simpleTags, blockquoteToUl)) {
-            out.put(swap->to, swap->toLength);
+            out.replace(i, swap->fromLength, swap->to, swap->toLength);
             i += swap->fromLength;
         } else {
-            out.put(s[i++]);
+            ++i;
         }
     }
-    out.put(s + i, n - i);
-    return out.size();
+    return out.finish(n);
 }
 
 qsizetype centreParagraphs(const char *s, qsizetype n, char *outBytes, const char *opening)
 {
     const qsizetype openingLength = qsizetype(std::strlen(opening));
-    ByteWriter out(outBytes);
+    Rewriter out(s, outBytes);
     qsizetype i = 0;
     while (i < n) {
         const qsizetype open = findTag(s, n, i, opening, openingLength);
@@ -256,14 +338,11 @@ qsizetype centreParagraphs(const char *s, qsizetype n, char *outBytes, const cha
         const qsizetype close = findTag(s, n, open + openingLength, "</p>");
         if (close < 0)
             break;
-        out.put(s + i, open - i);
-        out.put("<center>", 8);
-        out.put(s + open + openingLength, close - open - openingLength);
-        out.put("</center>", 9);
+        out.replace(open, openingLength, "<center>", 8);
+        out.replace(close, 4, "</center>", 9);
         i = close + 4;
     }
-    out.put(s + i, n - i);
-    return out.size();
+    return out.finish(n);
 }
 
 } // namespace tagloom::compressor

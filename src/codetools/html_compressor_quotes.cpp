@@ -8,7 +8,6 @@
 #include "codetools/html_compressor_passes.h"
 
 #include <algorithm>
-#include <deque>
 #include <vector>
 
 namespace tagloom::compressor {
@@ -20,6 +19,38 @@ namespace {
 struct KeptValue {
     qsizetype from;
     qsizetype close;
+};
+
+// The kept values of the latest walks over the bytes ahead of the scan, in
+// order; the scan drops them from the front as it passes them.
+class KeptValues {
+public:
+    bool empty() const { return m_head == m_items.size(); }
+    size_t size() const { return m_items.size() - m_head; }
+    KeptValue &operator[](size_t i) { return m_items[m_head + i]; }
+    KeptValue &front() { return m_items[m_head]; }
+    void popFront(size_t count = 1) { m_head += count; }
+
+    // Takes `values` instead of all there is; `values` gets the old storage.
+    void replaceWith(std::vector<KeptValue> &values)
+    {
+        m_items.swap(values);
+        m_head = 0;
+    }
+
+    void pushFront(const std::vector<KeptValue> &values)
+    {
+        if (values.size() <= m_head) {
+            m_head -= values.size();
+            std::copy(values.begin(), values.end(), m_items.begin() + qsizetype(m_head));
+        } else {
+            m_items.insert(m_items.begin() + qsizetype(m_head), values.begin(), values.end());
+        }
+    }
+
+private:
+    std::vector<KeptValue> m_items;
+    size_t m_head = 0;
 };
 
 class QuoteRemover {
@@ -48,8 +79,11 @@ private:
             }
             // Comments and declarations, and tags holding a single quote,
             // are left as they are.
-            if (!matchesLive(p, "<!") && nextAt(p, '\'', m_nextApos) >= nextAt(p, '>', m_nextGt))
-                visitTag(p);
+            if (!matchesLive(p, "<!")) {
+                const qsizetype apostrophe = nextAt(p, '\'', m_nextApos);
+                if (apostrophe == m_n || apostrophe >= nextAt(p, '>', m_nextGt))
+                    visitTag(p);
+            }
             ++p;
         }
     }
@@ -58,7 +92,7 @@ private:
     {
         if (lt < m_walkedTo) {
             while (!m_kept.empty() && m_kept.front().close < lt)
-                m_kept.pop_front();
+                m_kept.popFront();
             if (m_kept.empty() || lt <= m_kept.front().from)
                 return; // in step with the latest walk here
             if (nextAt(lt, '>', m_nextGt) < m_kept.front().close)
@@ -72,69 +106,115 @@ private:
         m_found.clear();
         size_t earlier = 0; // first kept value of the latest walk not yet passed
         qsizetype w = from;
-        qsizetype end = m_n;
-        bool inStep = false;
-        while (w < m_n) {
-            if (w <= m_walkedTo) {
-                while (earlier < m_kept.size() && m_kept[earlier].close < w)
-                    ++earlier;
-                if (earlier == m_kept.size() || w <= m_kept[earlier].from) {
-                    inStep = true; // from here on the latest walk's work stands
-                    break;
-                }
+        // Over bytes an earlier walk has been over: byte by byte, until in
+        // step with that walk.
+        while (w < m_n && w <= m_walkedTo) {
+            while (earlier < m_kept.size() && m_kept[earlier].close < w)
+                ++earlier;
+            if (earlier == m_kept.size() || w <= m_kept[earlier].from) {
+                recordWalk(w, true, earlier);
+                return;
             }
             const char c = m_s[w];
             if (c == '>') {
-                end = w;
-                break;
+                recordWalk(w, false, earlier);
+                return;
             }
             if (c == '"') {
                 markDead(w);
                 ++w;
                 continue;
             }
-            const char lower = char(c | 0x20);
             qsizetype open = -1;
-            if ((lower == 'v' && matchesLive(w, "value=\"", &open)) || (lower == 'a' && matchesLive(w, "alt=\"", &open))) {
-                const qsizetype close = nextLiveQuote(open + 1);
-                if (close < 0) {
-                    m_ended = true; // a value without its closing quote ends the pass
+            const char lower = char(c | 0x20);
+            if ((lower == 'v' && matchesLive(w, "value=\"", &open)) ||
+                (lower == 'a' && matchesLive(w, "alt=\"", &open))) {
+                const qsizetype keyword = w;
+                if (!keepValue(keyword, open, w))
                     return;
-                }
-                if (std::memchr(m_s + open + 1, ' ', size_t(close - open - 1))) {
-                    m_found.push_back({w, close});
-                    w = close + 1;
+                if (w != keyword)
                     continue;
-                }
             }
             ++w;
         }
-        recordWalk(inStep ? w : end, inStep, earlier);
+        // New ground: only ">" and quotes matter, and a quote opens a value
+        // when the walk has just passed "value=" or "alt=".
+        qsizetype passed = w; // the walk has looked at every byte from here
+        while (true) {
+            w = findAnyOf<'>', '"'>(m_s, m_n, w);
+            if (w == m_n || m_s[w] == '>') {
+                recordWalk(w, false, earlier);
+                return;
+            }
+            const qsizetype keyword = keywordBefore(w, passed);
+            if (keyword >= 0) {
+                const qsizetype before = w;
+                if (!keepValue(keyword, w, w))
+                    return;
+                if (w != before) {
+                    passed = w;
+                    continue;
+                }
+            }
+            markDead(w);
+            ++w;
+        }
+    }
+
+    // Where "value=" or "alt=" begins just before the quote at `quote`, if
+    // the walk has looked at it (from `passed` on), else -1.
+    qsizetype keywordBefore(qsizetype quote, qsizetype passed) const
+    {
+        if (quote - 6 >= passed && matchesAt(m_s, m_n, quote - 6, "value="))
+            return quote - 6;
+        if (quote - 4 >= passed && matchesAt(m_s, m_n, quote - 4, "alt="))
+            return quote - 4;
+        return -1;
+    }
+
+    // A value opened by the quote at `open` for the match at `keyword` keeps
+    // its quotes when it holds a space: then `w` moves past it. False when
+    // the value never closes, which ends the pass.
+    bool keepValue(qsizetype keyword, qsizetype open, qsizetype &w)
+    {
+        const qsizetype close = nextLiveQuote(open + 1);
+        if (close < 0) {
+            m_ended = true;
+            return false;
+        }
+        if (std::memchr(m_s + open + 1, ' ', size_t(close - open - 1))) {
+            m_found.push_back({keyword, close});
+            w = close + 1;
+        }
+        return true;
     }
 
     // Keeps m_kept describing the latest walk over every byte ahead.
     void recordWalk(qsizetype stop, bool inStep, size_t earlier)
     {
         if (!inStep && stop >= m_walkedTo) {
-            m_kept.assign(m_found.begin(), m_found.end());
+            m_kept.replaceWith(m_found);
             m_walkedTo = stop;
             return;
         }
-        m_kept.erase(m_kept.begin(), m_kept.begin() + qsizetype(earlier));
+        m_kept.popFront(earlier);
         // Stopped at a ">" inside an earlier kept value: its bytes up to
         // here now belong to this walk.
         if (!inStep && !m_kept.empty())
             m_kept.front().from = std::max(m_kept.front().from, stop);
-        m_kept.insert(m_kept.begin(), m_found.begin(), m_found.end());
+        m_kept.pushFront(m_found);
     }
 
-    bool isDead(qsizetype i) const { return !m_dead.empty() && m_s[i] == '"' && m_dead[size_t(i)]; }
+    bool isDead(qsizetype i) const
+    {
+        return !m_dead.empty() && m_s[i] == '"' && (m_dead[size_t(i) / 64] >> (i % 64) & 1);
+    }
 
     void markDead(qsizetype i)
     {
         if (m_dead.empty())
-            m_dead.assign(size_t(m_n), false);
-        m_dead[size_t(i)] = true;
+            m_dead.assign(size_t(m_n) / 64 + 1, 0);
+        m_dead[size_t(i) / 64] |= quint64(1) << (i % 64);
         m_lastDead = std::max(m_lastDead, i);
     }
 
@@ -190,29 +270,20 @@ private:
 
     qsizetype writeLive(char *outBytes) const
     {
-        ByteWriter out(outBytes);
-        if (m_dead.empty()) {
-            out.put(m_s, m_n);
-            return out.size();
-        }
-        qsizetype i = 0;
-        for (qsizetype q = findByte(m_s, m_n, 0, '"'); q < m_n; q = findByte(m_s, m_n, q + 1, '"')) {
-            out.put(m_s + i, q - i);
-            if (!m_dead[size_t(q)])
-                out.put('"');
-            i = q + 1;
-        }
-        out.put(m_s + i, m_n - i);
-        return out.size();
+        Rewriter out(m_s, outBytes);
+        for (size_t word = 0; word < m_dead.size(); ++word)
+            for (quint64 bits = m_dead[word]; bits != 0; bits &= bits - 1)
+                out.drop(qsizetype(word * 64 + size_t(__builtin_ctzll(bits))), 1);
+        return out.finish(m_n);
     }
 
     const char *m_s;
     qsizetype m_n;
-    std::vector<bool> m_dead; // deleted quotes, by input index; empty until the first
+    std::vector<quint64> m_dead; // deleted quotes, a bit per input byte; empty until the first
     qsizetype m_lastDead = -1;
-    qsizetype m_walkedTo = -1;    // the last byte any walk has reached
-    std::deque<KeptValue> m_kept; // the latest walk's kept values ahead of the scan
-    std::vector<KeptValue> m_found;
+    qsizetype m_walkedTo = -1; // the furthest byte any walk has reached
+    KeptValues m_kept;
+    std::vector<KeptValue> m_found; // kept values of the walk under way
     qsizetype m_nextGt = -1;
     qsizetype m_nextApos = -1;
     bool m_ended = false;
