@@ -20,6 +20,7 @@
 #include "app/settings_store.h"
 #include "app/side_panel.h"
 #include "codetools/analysis_window.h"
+#include "codetools/compressor_dialog.h"
 #include "document/code_editor.h"
 #include "document/document_window.h"
 #include "document/document_file.h"
@@ -164,6 +165,7 @@ void MainWindow::createDialogs()
     m_newItems = new NewItemsDialog(m_options.dataFolder, open, this);
     m_about = new AboutDialog(this);
     m_analysis = new AnalysisWindow(m_options.dataFolder, this);
+    m_compressor = new CompressorDialog(m_options.dataFolder, [this] { return activeDocument(); }, this);
     m_serverVars = new ServerVarsDialog(m_options.dataFolder, [this] { return activeEditor(); }, this);
 }
 
@@ -219,6 +221,10 @@ void MainWindow::registerCommands()
         });
     }
     command("Coding.ShowAnalysis", [this] { m_analysis->showOrRaise(); });
+    command("Coding.Compress", [this] {
+        if (activeDocument())
+            showDialog(m_compressor);
+    });
     command("Window.Tile", [this] { tileHorizontally(m_mdi); });
     command("Window.Cascade", [this] { m_mdi->cascadeSubWindows(); });
     command("Window.Arrange", [this] { arrangeIcons(m_mdi); });

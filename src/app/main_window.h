@@ -28,6 +28,7 @@ namespace tagloom {
 
 class ActionRegistry;
 class AnalysisWindow;
+class CompressorDialog;
 class BrowserMenu;
 class ColourMixer;
 class DocumentWindow;
@@ -98,6 +99,7 @@ public:
     QuickStartBar *quickStartBar() const { return m_quickStart; }
     ServerVarsDialog *serverVarsDialog() const { return m_serverVars; }
     AnalysisWindow *analysisWindow() const { return m_analysis; }
+    CompressorDialog *compressorDialog() const { return m_compressor; }
     QAction *quickStartButton() const { return m_quickStartButton; }
     QLabel *caretPanel() const { return m_caretPanel; }
     QMenuBar *mainMenuBar() const { return m_mainMenuBar; }
@@ -147,6 +149,7 @@ private:
     NewItemsDialog *m_newItems = nullptr;
     AboutDialog *m_about = nullptr;
     AnalysisWindow *m_analysis = nullptr;
+    CompressorDialog *m_compressor = nullptr;
     ServerVarsDialog *m_serverVars = nullptr;
     QuickStartBar *m_quickStart = nullptr;
     QAction *m_quickStartButton = nullptr;

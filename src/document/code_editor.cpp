@@ -285,6 +285,13 @@ void CodeEditor::loadText(const EditorText &text, TextEncoding encoding)
     SendScintilla(Sci::SCI_GOTOPOS, 0UL);
 }
 
+void CodeEditor::reloadText(const EditorText &text, TextEncoding encoding)
+{
+    const bool wasModified = isModifiedFlag();
+    loadText(text, encoding);
+    setModifiedFlag(wasModified);
+}
+
 void CodeEditor::replaceAllSilently(const QString &text)
 {
     const bool wasModified = isModifiedFlag();

@@ -40,6 +40,9 @@ public:
     // Replaces the whole text: not recorded for Undo, empties the history,
     // clears the modified flag, caret to line 1.
     void loadText(const EditorText &text, TextEncoding encoding);
+    // Replaces the whole text from a file's bytes like loadText, but keeps the
+    // modified flag (a tool's result read back into the editor).
+    void reloadText(const EditorText &text, TextEncoding encoding);
     // Replaces the whole text keeping the modified flag (spell-check copy-back).
     void replaceAllSilently(const QString &text);
     // Clear All: no lines at all; not recorded, history emptied, flag kept.

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/settings_store.h"
 #include "codetools/analysis_window.h"
+#include "codetools/compressor_dialog.h"
 #include "common/temp_data.h"
 #include "document/code_editor.h"
 #include "document/document_window.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMenu>
+#include <QListWidget>
 #include <QMimeData>
 #include <QTableWidget>
 #include <QTest>
@@ -198,6 +200,32 @@ TEST_F(MainWindowDocumentsTest, ValidateDocumentRunsWhenTheWindowAppears)
     doc->trigger(QStringLiteral("Coding.Validate"));
     ASSERT_EQ(rows->rowCount(), 1);
     EXPECT_EQ(rows->item(0, 1)->text(), QStringLiteral("No errors found in this document."));
+}
+
+TEST_F(MainWindowDocumentsTest, CompressorKeepsUnsavedEditsAndReportsSizes)
+{
+    const QString path = file(QStringLiteral("page.htm"), "<P ALIGN=CENTER>old</P>\r\n");
+    DocumentWindow *doc = window->OpenDocumentFile(path);
+    doc->editor()->selectAll(true);
+    doc->editor()->ReplaceSelection(QStringLiteral("<P ALIGN=CENTER>new   text</P>")); // not saved
+    doc->trigger(QStringLiteral("Coding.Compress"));
+    CompressorDialog *dialog = window->compressorDialog();
+    ASSERT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->passes()->item(5)->checkState(), Qt::Checked);
+    EXPECT_EQ(dialog->passes()->item(6)->checkState(), Qt::Unchecked);
+    dialog->compressActive();
+    EXPECT_EQ(test::readBytes(path), QByteArray("<center>new text</center>"));
+    EXPECT_EQ(doc->editor()->allText(), QStringLiteral("<center>new text</center>"));
+    EXPECT_FALSE(doc->isModified());
+    EXPECT_EQ(messages.texts().last(), QStringLiteral("Original Size: 32 bytes.\n New Size: 25 bytes."));
+    EXPECT_FALSE(dialog->isVisible());
+
+    DocumentWindow *untitled = window->NewDocument();
+    untitled->editor()->ReplaceSelection(QStringLiteral("<p>a</p>\r\n\r\n<p>b</p>"));
+    window->runCommand(QStringLiteral("Coding.Compress"));
+    dialog->compressActive();
+    EXPECT_EQ(data.read(QStringLiteral("/Compr.tmp")), untitled->editor()->buffer());
+    EXPECT_TRUE(untitled->isModified()); // still unsaved: closing it must ask
 }
 
 } // namespace
