@@ -2,6 +2,7 @@
 
 #include "codetools/analysis_rules.h"
 #include "codetools/html_parser.h"
+#include "app/text_codec.h"
 
 namespace tagloom {
 
@@ -33,8 +34,7 @@ QVector<AnalysisRow> analyseDocument(const THTMLParser &parsed)
 QVector<AnalysisRow> analyseFile(const QByteArray &fileBytes)
 {
     THTMLParser parser;
-    parser.LoadSource(fileBytes);
-    parser.Parse();
+    parser.ParseText(decode8Bit(fileBytes));
     return analyseDocument(parser);
 }
 

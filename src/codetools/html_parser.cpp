@@ -301,56 +301,64 @@ void THTMLParser::LoadSource(const QByteArray &bytes)
     Source = splitTextLines(decode8Bit(bytes));
 }
 
-void THTMLParser::Parse()
-{
-    // Text and tag characters are collected straight into the storage; at
-    // most one of them is being collected at any time (a tag starts only
-    // after the text before it was flushed).
-    Storage &collect = *m_storage;
+// Text and tag characters are collected straight into the storage; at most
+// one of them is being collected at any time (a tag starts only after the
+// text before it was flushed).
+struct THTMLParser::ParseState {
     bool insideTag = false;
     bool textPending = false;
-    m_paramRanges.resize(Nodes.size());
-    auto flushText = [&] {
-        if (insideTag || !textPending)
+};
+
+void THTMLParser::flushText(ParseState &state)
+{
+    if (state.insideTag || !state.textPending)
+        return;
+    state.textPending = false;
+    addText(m_storage->take());
+}
+
+void THTMLParser::flushTag(ParseState &state)
+{
+    state.insideTag = false;
+    addTag(state.textPending ? QStringView() : m_storage->take()); // a ">" outside a tag: empty
+}
+
+void THTMLParser::parseLine(QStringView line, ParseState &state)
+{
+    Storage &collect = *m_storage;
+    const QChar *p = line.data();
+    const qsizetype n = line.size();
+    qsizetype runStart = 0; // plain characters since the last "<" or ">"
+    auto takeRun = [&](qsizetype end) {
+        if (end <= runStart)
             return;
-        textPending = false;
-        addText(collect.take());
+        collect.append(QStringView(p + runStart, end - runStart));
+        if (!state.insideTag)
+            state.textPending = true;
     };
-    auto flushTag = [&] {
-        insideTag = false;
-        addTag(textPending ? QStringView() : collect.take()); // a ">" outside a tag: empty
-    };
-    for (const QString &line : std::as_const(Source)) {
-        const QChar *p = line.constData();
-        const qsizetype n = line.size();
-        qsizetype runStart = 0; // plain characters since the last "<" or ">"
-        auto takeRun = [&](qsizetype end) {
-            if (end <= runStart)
-                return;
-            collect.append(QStringView(p + runStart, end - runStart));
-            if (!insideTag)
-                textPending = true;
-        };
-        for (qsizetype i = 0; i < n; ++i) {
-            const char16_t c = p[i].unicode();
-            if (c == '<') {
-                takeRun(i);
-                flushText();
-                insideTag = true;
-                runStart = i + 1;
-            } else if (c == '>') {
-                takeRun(i);
-                flushTag();
-                runStart = i + 1;
-            }
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = p[i].unicode();
+        if (c == '<') {
+            takeRun(i);
+            flushText(state);
+            state.insideTag = true;
+            runStart = i + 1;
+        } else if (c == '>') {
+            takeRun(i);
+            flushTag(state);
+            runStart = i + 1;
         }
-        takeRun(n);
-        if (!insideTag && textPending)
-            collect.append(u'\n');
     }
-    if (insideTag && collect.collecting())
-        flushTag();
-    flushText();
+    takeRun(n);
+    if (!state.insideTag && state.textPending)
+        collect.append(u'\n');
+}
+
+void THTMLParser::finishParse(ParseState &state)
+{
+    if (state.insideTag && m_storage->collecting())
+        flushTag(state);
+    flushText(state);
     // The parameter list is complete (and may have moved): point every tag
     // at its parameters.
     for (size_t i = 0; i < Nodes.size(); ++i) {
@@ -360,6 +368,36 @@ void THTMLParser::Parse()
             tag->Params.m_end = tag->Params.m_begin + count;
         }
     }
+}
+
+void THTMLParser::Parse()
+{
+    ParseState state;
+    m_paramRanges.resize(Nodes.size());
+    for (const QString &line : std::as_const(Source))
+        parseLine(line, state);
+    finishParse(state);
+}
+
+void THTMLParser::ParseText(QStringView text)
+{
+    ParseState state;
+    m_paramRanges.resize(Nodes.size());
+    const QChar *p = text.data();
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = p[i].unicode();
+        if (c != '\r' && c != '\n')
+            continue;
+        parseLine(text.mid(start, i - start), state);
+        if (c == '\r' && i + 1 < n && p[i + 1].unicode() == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        parseLine(text.mid(start), state);
+    finishParse(state);
 }
 
 } // namespace tagloom

@@ -68,9 +68,17 @@ public:
     void LoadSource(const QByteArray &fileBytes);
     // Tokenizes Source and appends the nodes (a parser serves one parse).
     void Parse();
+    // Tokenizes a whole text as if it were loaded into Source (lines end at
+    // CR LF, a lone CR or a lone LF) without building the line list.
+    void ParseText(QStringView text);
 
 private:
     class Storage;
+    struct ParseState;
+    void parseLine(QStringView line, ParseState &state);
+    void flushText(ParseState &state);
+    void flushTag(ParseState &state);
+    void finishParse(ParseState &state);
     void addTag(QStringView raw);
     void addText(QStringView raw);
 

@@ -109,4 +109,24 @@ TEST(HtmlParser, LoadSourceSplitsEveryBreakStyle)
     EXPECT_EQ(parser.Source, (QStringList{"a", "b", "c", "d"}));
 }
 
+TEST(HtmlParser, ParseTextMatchesParsingTheLoadedLines)
+{
+    const QByteArray page("<p class=x>one\r\ntwo<a\rhref=y>three\n\n&amp; <b\r\n");
+    THTMLParser lines;
+    lines.LoadSource(page);
+    lines.Parse();
+    THTMLParser whole;
+    whole.ParseText(QString::fromLatin1(page));
+    ASSERT_EQ(whole.Nodes.size(), lines.Nodes.size());
+    for (size_t i = 0; i < lines.Nodes.size(); ++i) {
+        if (const auto *tag = std::get_if<THTMLTag>(&lines.Nodes[i])) {
+            ASSERT_TRUE(std::holds_alternative<THTMLTag>(whole.Nodes[i]));
+            EXPECT_EQ(std::get<THTMLTag>(whole.Nodes[i]).RawText, tag->RawText);
+        } else {
+            ASSERT_TRUE(std::holds_alternative<THTMLText>(whole.Nodes[i]));
+            EXPECT_EQ(std::get<THTMLText>(whole.Nodes[i]).RawText, std::get<THTMLText>(lines.Nodes[i]).RawText);
+        }
+    }
+}
+
 } // namespace
