@@ -15,8 +15,8 @@
 
 namespace tagloom::compressor {
 
-// Double quotes dropped from tags; "value" and "alt" values holding a space
-// keep theirs, tags holding a single quote keep all, scripts are left alone.
+// Double quotes dropped from tags where the bare value reads the same to a
+// browser; tags holding a single quote keep all, scripts are left alone.
 qsizetype removeQuotes(const char *in, qsizetype n, char *out);
 
 enum class LineBreakPass {
