@@ -226,6 +226,11 @@ void MainWindow::registerCommands()
             showDialog(m_compressor);
     });
     command("Window.Tile", [this] { tileHorizontally(m_mdi); });
+    // View Code Controller shows the side panel; it never hides it.
+    command("Window.CodeController", [this] {
+        m_sidePanel->show();
+        m_sidePanel->raise();
+    });
     command("Window.Cascade", [this] { m_mdi->cascadeSubWindows(); });
     command("Window.Arrange", [this] { arrangeIcons(m_mdi); });
 }

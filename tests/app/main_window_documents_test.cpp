@@ -1,6 +1,7 @@
 #include "app/app_settings.h"
 #include "app/main_window.h"
 #include "app/settings_store.h"
+#include "app/side_panel.h"
 #include "codetools/analysis_window.h"
 #include "codetools/compressor_dialog.h"
 #include "common/temp_data.h"
@@ -149,6 +150,16 @@ TEST_F(MainWindowDocumentsTest, DroppedFilesOpenInOrderLastActive)
     EXPECT_EQ(docs[2]->windowTitle(), QStringLiteral("c.js"));
     EXPECT_EQ(window->activeDocument(), docs[2]);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quenby Tagloom 5.0"));
+}
+
+TEST_F(MainWindowDocumentsTest, ViewCodeControllerOnlyShows)
+{
+    DocumentWindow *doc = window->NewDocument();
+    window->sidePanel()->hide();
+    doc->trigger(QStringLiteral("Window.CodeController"));
+    EXPECT_TRUE(window->sidePanel()->isVisibleTo(window.get()));
+    doc->trigger(QStringLiteral("Window.CodeController"));
+    EXPECT_TRUE(window->sidePanel()->isVisibleTo(window.get()));
 }
 
 TEST_F(MainWindowDocumentsTest, TileStacksDocumentsFullWidth)
