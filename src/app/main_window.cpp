@@ -44,6 +44,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -332,7 +333,7 @@ void MainWindow::buildStatusBar()
     };
     m_caretPanel = panel(QStringLiteral("0 : 0 "), 75, Qt::AlignRight);
     panel(QStringLiteral("Insert"), 50, Qt::AlignLeft);
-    panel(QStringLiteral("Press [F1] key for help."), 300, Qt::AlignLeft);
+    m_helpPanel = panel(QStringLiteral("Press [F1] key for help."), 300, Qt::AlignLeft);
 }
 
 // --- documents -------------------------------------------------------------
@@ -382,6 +383,12 @@ DocumentWindow *MainWindow::addDocumentWindow()
     context.runMainCommand = [this](const QString &id) { return runCommand(id); };
     context.hasMainCommand = [this](const QString &id) { return hasCommand(id); };
     context.spellChecker = [this]() -> SpellChecker & { return spellChecker(); };
+    context.commandHooks.statusMessage = [this](const QString &text) { m_helpPanel->setText(text); };
+    context.commandHooks.resultsLine = [this](const QString &line) { m_sidePanel->results()->appendPlainText(line); };
+    context.commandHooks.activeEditor = [this]() -> CodeEditor * {
+        DocumentWindow *active = activeDocument();
+        return active ? active->editor() : nullptr;
+    };
     auto *doc = new DocumentWindow(std::move(context));
     QMdiSubWindow *sub = m_mdi->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);

@@ -102,6 +102,7 @@ public:
     CompressorDialog *compressorDialog() const { return m_compressor; }
     QAction *quickStartButton() const { return m_quickStartButton; }
     QLabel *caretPanel() const { return m_caretPanel; }
+    QLabel *helpPanel() const { return m_helpPanel; }
     QMenuBar *mainMenuBar() const { return m_mainMenuBar; }
     QWidget *currentMenuBar() const;
     bool commandLineOpenPending() const { return m_commandLineTimer.isActive(); }
@@ -168,6 +169,7 @@ private:
     QMenu *m_recentMenu = nullptr;
     BrowserMenu *m_browserMenu = nullptr;
     QLabel *m_caretPanel = nullptr;
+    QLabel *m_helpPanel = nullptr; // the status bar's third panel
 };
 
 } // namespace tagloom

@@ -1,5 +1,7 @@
 #include "document/document_menus.h"
 
+#include "document/date_stamp.h"
+
 #include <deque>
 
 namespace tagloom {
@@ -237,9 +239,23 @@ const std::vector<MenuItem> &documentMenuBar()
     return items;
 }
 
-const std::vector<MenuItem> &editorContextMenu()
+namespace {
+
+std::vector<MenuItem> dateTimeItems()
 {
-    static const std::vector<MenuItem> items = {
+    // Ids such as "Context.DateTime.3" must outlive the table.
+    static std::deque<QByteArray> ids;
+    std::vector<MenuItem> items;
+    for (int i = 0; i < int(dateStampItems().size()); ++i) {
+        ids.push_back(QByteArrayLiteral("Context.DateTime.") + QByteArray::number(i));
+        items.push_back(menuAction(ids.back().constData(), dateStampItems()[i].caption));
+    }
+    return items;
+}
+
+std::vector<MenuItem> buildContextMenu()
+{
+    std::vector<MenuItem> items = {
         submenu("Context", "Context"),
         menuAction("Context.TagHelp", "&Get Help for Current Tag"),
         menuAction("Context.EditTag", "&Edit Current Tag"),
@@ -260,6 +276,10 @@ const std::vector<MenuItem> &editorContextMenu()
         endMenu(),
         menuAction("Context.LastModified", "&Insert Last Modified"),
         submenu("Context.DateTime", "I&nsert Current Date and Time"),
+    };
+    const std::vector<MenuItem> dates = dateTimeItems();
+    items.insert(items.end(), dates.begin(), dates.end());
+    items.insert(items.end(), {
         menuAction("Context.CustomDate", "&Custom Date"),
         endMenu(),
         separator(),
@@ -268,7 +288,15 @@ const std::vector<MenuItem> &editorContextMenu()
         separator(),
         menuAction("Context.SpellCheck", "Spell C&heck"),
         endMenu(),
-    };
+    });
+    return items;
+}
+
+} // namespace
+
+const std::vector<MenuItem> &editorContextMenu()
+{
+    static const std::vector<MenuItem> items = buildContextMenu();
     return items;
 }
 

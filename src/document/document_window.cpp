@@ -10,6 +10,7 @@
 #include "document/document_file.h"
 #include "document/document_commands.h"
 #include "document/document_menus.h"
+#include "document/date_stamp.h"
 #include "document/embedded_styles.h"
 #include "document/insertion.h"
 #include "document/lexer_factory.h"
@@ -97,6 +98,7 @@ DocumentWindow::DocumentWindow(DocumentContext context, QWidget *parent)
     m_font.setStyleHint(fontName == QLatin1String("Arial") ? QFont::SansSerif : QFont::TypeWriter);
 
     buildLayout();
+    m_commands = new EditorCommands(m_editor, m_context.commandHooks, this);
     buildMenus();
     setWindowTitle(QLatin1String(UntitledCaption));
     {
@@ -214,6 +216,28 @@ void DocumentWindow::buildMenus()
     if (m_context.hasMainCommand && m_context.hasMainCommand(QStringLiteral("Coding.ShowAnalysis")))
         m_actions.on(QStringLiteral("Coding.Validate"), [this] { validate(); });
     m_actions.on(QStringLiteral("Tools.ImageEditor"), [this] { startImageEditor(); });
+    // The editor commands: case, going places, bookmarks, dates, find and replace.
+    const std::pair<const char *, void (EditorCommands::*)()> editing[] = {
+        {"Edit.Uppercase", &EditorCommands::convertToUppercase},
+        {"Context.Uppercase", &EditorCommands::convertToUppercase},
+        {"Edit.Lowercase", &EditorCommands::convertToLowercase},
+        {"Context.Lowercase", &EditorCommands::convertToLowercase},
+        {"Search.Find", &EditorCommands::showFind},
+        {"Search.Replace", &EditorCommands::showReplace},
+        {"Search.Top", &EditorCommands::gotoTop},
+        {"Search.Bottom", &EditorCommands::gotoBottom},
+        {"Search.GotoLine", &EditorCommands::showGotoLine},
+        {"Window.LineNumbers", &EditorCommands::toggleLineNumbers},
+        {"Window.Gutter", &EditorCommands::toggleGutter},
+    };
+    for (const auto &[id, run] : editing)
+        m_actions.on(QLatin1String(id), [this, run = run] { (m_commands->*run)(); });
+    for (int n = 0; n < 10; ++n) {
+        m_actions.on(QStringLiteral("Search.Bookmarks.Set.%1").arg(n), [this, n] { m_commands->setBookmark(n); });
+        m_actions.on(QStringLiteral("Search.Bookmarks.Go.%1").arg(n), [this, n] { m_commands->goToBookmark(n); });
+    }
+    for (int i = 0; i < int(dateStampItems().size()); ++i)
+        m_actions.on(QStringLiteral("Context.DateTime.%1").arg(i), [this, i] { m_commands->insertDateStamp(i); });
     for (const FormatSnippet &snippet : documentSnippets())
         m_actions.on(snippet.actionId, [this, insertion = snippet.insertion] { insert(m_editor, insertion); });
     for (const auto &[alias, target] : kContextAliases) {

@@ -6,6 +6,7 @@
 
 #include "app/action_registry.h"
 #include "app/app_settings.h"
+#include "document/editor_commands.h"
 #include "document/highlighter_scheme.h"
 
 #include <QHash>
@@ -42,6 +43,8 @@ struct DocumentContext {
     std::function<bool(const QString &id)> runMainCommand;
     // Whether the main window offers a command (for enabling forwarded items).
     std::function<bool(const QString &id)> hasMainCommand;
+    // Where find and replace report, and the editor the goto-line dialog acts on.
+    EditorCommandHooks commandHooks;
     // The spell checker shared by all windows, made on first use.
     std::function<SpellChecker &()> spellChecker;
 };
@@ -56,6 +59,7 @@ public:
 
     CodeEditor *editor() const { return m_editor; }
     EmbeddedStyles *embeddedStyles() const { return m_embeddedStyles; }
+    EditorCommands *commands() const { return m_commands; }
     EditorOperations &operations() const;
     QMenuBar *documentMenuBar() const { return m_menuBar; }
     ActionRegistry &actions() { return m_actions; }
@@ -118,6 +122,7 @@ private:
     QFont m_font;
     CodeEditor *m_editor = nullptr;
     EmbeddedStyles *m_embeddedStyles = nullptr;
+    EditorCommands *m_commands = nullptr;
     ProofCheckView *m_proofView = nullptr;
     QWidget *m_proofBar = nullptr;
     QStackedWidget *m_codeStack = nullptr;

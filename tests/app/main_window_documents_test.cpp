@@ -7,13 +7,17 @@
 #include "common/temp_data.h"
 #include "document/code_editor.h"
 #include "document/document_window.h"
+#include "document/editor_commands.h"
+#include "document/text_search.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMenu>
 #include <QListWidget>
+#include <QLabel>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QTest>
 #include <QUrl>
@@ -160,6 +164,24 @@ TEST_F(MainWindowDocumentsTest, ViewCodeControllerOnlyShows)
     EXPECT_TRUE(window->sidePanel()->isVisibleTo(window.get()));
     doc->trigger(QStringLiteral("Window.CodeController"));
     EXPECT_TRUE(window->sidePanel()->isVisibleTo(window.get()));
+}
+
+TEST_F(MainWindowDocumentsTest, EditorCommandsReportThroughTheMainWindow)
+{
+    DocumentWindow *doc = window->NewDocument();
+    doc->editor()->ReplaceSelection(QStringLiteral("alpha beta"));
+    doc->trigger(QStringLiteral("Edit.Uppercase")); // nothing selected: an empty replacement
+    EXPECT_EQ(doc->editor()->allText(), QStringLiteral("alpha beta"));
+    ASSERT_NE(doc->commands(), nullptr);
+    // Find reports in the status bar's third panel and on the Results page.
+    doc->commands()->findNext(QString(), SearchOptions{});
+    EXPECT_EQ(window->helpPanel()->text(), QStringLiteral("Cannot search for nothing"));
+    doc->commands()->findNext(QStringLiteral("gamma"), SearchOptions{});
+    EXPECT_TRUE(window->sidePanel()->results()->toPlainText().contains(QStringLiteral("Could not find requested text")));
+    QAction *date = doc->actions().action(QStringLiteral("Context.DateTime.0"));
+    ASSERT_NE(date, nullptr);
+    EXPECT_EQ(date->text(), QStringLiteral("DD/MM/YYYY"));
+    EXPECT_TRUE(date->isEnabled());
 }
 
 TEST_F(MainWindowDocumentsTest, TileStacksDocumentsFullWidth)

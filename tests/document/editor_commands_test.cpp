@@ -1,0 +1,496 @@
+#include "common/temp_data.h"
+#include "document/code_editor.h"
+#include "document/date_stamp.h"
+#include "document/editor_commands.h"
+#include "document/text_search.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace tagloom;
+
+namespace {
+
+// --- date stamps -----------------------------------------------------------
+
+DateStampSystem englishSystem()
+{
+    return {QLocale(QLocale::English, QLocale::UnitedStates), QStringLiteral("/"), QStringLiteral(":"),
+            QStringLiteral("h:mm AMPM"), QStringLiteral("hh:nn:ss AMPM")};
+}
+
+const QDateTime kTuesday(QDate(2026, 12, 8), QTime(14, 5, 9));
+
+TEST(DateStampTest, TheNineItemsGiveTheWorkedExamples)
+{
+    const char *const expected[] = {
+        "08/12/2026 ",
+        "12/08/2026 ",
+        "08 Dec 2026 ",
+        "08 December 2026 ",
+        "Tuesday 8 December 2026 ",
+        "14:05:09 ",
+        "2:5 PM ",
+        "Tuesday 8 December 2026 a2:05 PM 14:05:09 ",
+        "Tuesday 8 December 2026 a2:05 PM 2:5 PM ",
+    };
+    const auto &items = dateStampItems();
+    ASSERT_EQ(items.size(), 9u);
+    for (size_t i = 0; i < items.size(); ++i)
+        EXPECT_EQ(formatDateStamp(QLatin1String(items[i].format), kTuesday, englishSystem()),
+                  QLatin1String(expected[i]))
+            << items[i].caption;
+}
+
+TEST(DateStampTest, FormatLanguage)
+{
+    struct Row {
+        const char *name;
+        const char *format;
+        QDateTime when;
+        const char *expected;
+    };
+    const QDateTime morning(QDate(2026, 3, 1), QTime(9, 7, 3));
+    const QDateTime midnight(QDate(2026, 3, 1), QTime(0, 30, 0));
+    const QDateTime noon(QDate(2026, 3, 1), QTime(12, 0, 0));
+    const Row rows[] = {
+        {"minutes and seconds without zeros", "h:n AM/PM ", morning, "9:7 AM "},
+        {"24-hour clock with zeros", "hh:nn:ss", morning, "09:07:03"},
+        {"hour 0 on the 12-hour clock is 12", "h:nn am/pm", midnight, "12:30 am"},
+        {"noon is PM", "h AM/PM", noon, "12 PM"},
+        {"A/P in the written case", "h a/p|H A/P", morning, "9 a|9 A"},
+        {"AMPM uses the locale's texts", "h AMPM", noon, "12 PM"},
+        {"mixed case AM/PM keeps each letter", "h Am/pM", noon, "12 pM"},
+        {"m after h means minutes", "h:m", morning, "9:7"},
+        {"mm after h means minutes", "hh:mm", morning, "09:07"},
+        {"m after another letter is the month", "d/m", morning, "1/3"},
+        {"short names", "ddd mmm", morning, "Sun Mar"},
+        {"five m's are the long month name", "mmmmm", morning, "March"},
+        {"two-digit year", "yy", morning, "26"},
+        {"three y's give four digits", "yyy", morning, "2026"},
+        {"lone a is copied, letter case kept", "a A", morning, "a A"},
+        {"aaa and aaaa are day names", "aaa aaaa", morning, "Sun Sunday"},
+        {"t is the short time format", "t", morning, "9:07 AM"},
+        {"tt is the long time format", "tt", morning, "09:07:03 AM"},
+        {"other characters are copied", "[x] #", morning, "[x] #"},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(formatDateStamp(QLatin1String(row.format), row.when, englishSystem()), QLatin1String(row.expected))
+            << row.name;
+}
+
+TEST(DateStampTest, SeparatorsComeFromTheSystem)
+{
+    DateStampSystem system = englishSystem();
+    system.dateSeparator = QStringLiteral(".");
+    system.timeSeparator = QStringLiteral("-");
+    EXPECT_EQ(formatDateStamp(QStringLiteral("dd/mm/yyyy hh:nn"), kTuesday, system), QStringLiteral("08.12.2026 14-05"));
+}
+
+TEST(DateStampTest, QtTimeFormatsConvert)
+{
+    EXPECT_EQ(dateStampFormatFromQt(QStringLiteral("h:mm AP")), QStringLiteral("h:nn AMPM"));
+    EXPECT_EQ(dateStampFormatFromQt(QStringLiteral("HH:mm:ss t")), QStringLiteral("hh:nn:ss"));
+    const DateStampSystem system = dateStampSystemOf(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(system.dateSeparator, QStringLiteral("."));
+    EXPECT_EQ(formatDateStamp(QStringLiteral("dddd"), kTuesday, system), QStringLiteral("Dienstag"));
+}
+
+// --- the search ------------------------------------------------------------
+
+TEST(TextSearchTest, Matches)
+{
+    struct Row {
+        const char *name;
+        QStringList lines;
+        TextPosition caret;
+        const char *needle;
+        SearchOptions options;
+        std::optional<SearchMatch> expected;
+    };
+    const SearchOptions down;
+    const SearchOptions up{false, false, true};
+    const SearchOptions word{false, true, false};
+    const SearchOptions exact{true, false, false};
+    const QStringList banana{QStringLiteral("banana")};
+    const QStringList abcabc{QStringLiteral("abcabc")};
+    const Row rows[] = {
+        {"first a from the line start", banana, {1, 1}, "a", down, SearchMatch{1, 2, 1}},
+        {"next a after a found one", banana, {1, 3}, "a", down, SearchMatch{1, 4, 1}},
+        {"last a", banana, {1, 5}, "a", down, SearchMatch{1, 6, 1}},
+        {"nothing after the last", banana, {1, 7}, "a", down, std::nullopt},
+        {"whole word: inside a word", {QStringLiteral("concatenate")}, {1, 1}, "cat", word, std::nullopt},
+        {"whole word: digit after", {QStringLiteral("cat2")}, {1, 1}, "cat", word, std::nullopt},
+        {"whole word: full stop after", {QStringLiteral("the cat.")}, {1, 1}, "cat", word, SearchMatch{1, 5, 3}},
+        {"whole word: underscore is no letter", {QStringLiteral("cat_x")}, {1, 1}, "cat", word, SearchMatch{1, 1, 3}},
+        {"whole word: skips a bad one on the line", {QStringLiteral("cats cat")}, {1, 1}, "cat", word,
+         SearchMatch{1, 6, 3}},
+        {"up from the line end: right-most", abcabc, {1, 7}, "abc", up, SearchMatch{1, 4, 3}},
+        {"up from a match start", abcabc, {1, 4}, "abc", up, SearchMatch{1, 1, 3}},
+        {"up: a match must end before the caret", abcabc, {1, 6}, "abc", up, SearchMatch{1, 1, 3}},
+        {"up from the start finds nothing", abcabc, {1, 1}, "abc", up, std::nullopt},
+        {"up into earlier lines", {QStringLiteral("ab x"), QStringLiteral("zz")}, {2, 3}, "ab", up, SearchMatch{1, 1, 2}},
+        {"down into later lines", {QStringLiteral("xx"), QStringLiteral("cab")}, {1, 1}, "ab", down, SearchMatch{2, 2, 2}},
+        {"down never looks before the caret", {QStringLiteral("ab ab")}, {1, 2}, "ab", down, SearchMatch{1, 4, 2}},
+        {"without match case", {QStringLiteral("A Cat")}, {1, 1}, "cAT", down, SearchMatch{1, 3, 3}},
+        {"with match case", {QStringLiteral("A Cat")}, {1, 1}, "cat", exact, std::nullopt},
+        {"non-ASCII letters fold too", {QStringLiteral("GRÖßE")}, {1, 1}, "größe", down, SearchMatch{1, 1, 5}},
+        {"columns count characters", {QString::fromUtf8("\xF0\x9F\x98\x80" "ab")}, {1, 1}, "ab", down,
+         SearchMatch{1, 2, 2}},
+        {"caret beyond the line end", {QStringLiteral("ab"), QStringLiteral("ab")}, {1, 40}, "ab", down,
+         SearchMatch{2, 1, 2}},
+        {"empty text finds nothing", banana, {1, 1}, "", down, std::nullopt},
+        {"no lines at all", {}, {1, 1}, "a", down, std::nullopt},
+    };
+    for (const Row &row : rows) {
+        const std::optional<SearchMatch> found =
+            findText(row.lines, row.caret, QString::fromUtf8(row.needle), row.options);
+        ASSERT_EQ(found.has_value(), row.expected.has_value()) << row.name;
+        if (found) {
+            EXPECT_EQ(found->line, row.expected->line) << row.name;
+            EXPECT_EQ(found->column, row.expected->column) << row.name;
+            EXPECT_EQ(found->length, row.expected->length) << row.name;
+        }
+    }
+}
+
+TEST(TextSearchTest, CaseConversionTouchesAsciiOnly)
+{
+    EXPECT_EQ(asciiUpper(QStringLiteral("Größe")), QStringLiteral("GRößE"));
+    EXPECT_EQ(asciiLower(QStringLiteral("ÄRGER <B>")), QStringLiteral("Ärger <b>"));
+}
+
+TEST(TextSearchTest, LineNumbers)
+{
+    EXPECT_EQ(parseLineNumber(QStringLiteral("12")), 12);
+    EXPECT_EQ(parseLineNumber(QStringLiteral(" 7 ")), 7);
+    EXPECT_EQ(parseLineNumber(QStringLiteral("-3")), -3);
+    EXPECT_EQ(parseLineNumber(QStringLiteral("99999999999")), INT_MAX);
+    EXPECT_EQ(parseLineNumber(QStringLiteral("abc")), std::nullopt);
+    EXPECT_EQ(parseLineNumber(QStringLiteral("1.5")), std::nullopt);
+    EXPECT_EQ(parseLineNumber(QString()), std::nullopt);
+}
+
+} // namespace
+
+// --- the commands on an editor ---------------------------------------------
+
+namespace {
+
+class EditorCommandsTest : public ::testing::Test {
+protected:
+    EditorCommandsTest()
+        : commands(&editor, {[this](const QString &m) { status << m; }, [this](const QString &m) { results << m; }, {}})
+    {
+    }
+    void load(const QByteArray &text) { editor.loadText(editorTextFromFile(text), detectEncoding(text)); }
+    void select(int line, int fromColumn, int toColumn)
+    {
+        editor.setSelection(line - 1, fromColumn - 1, line - 1, toColumn - 1);
+    }
+    void caretAt(int line, int column)
+    {
+        editor.SetCaretLine(line);
+        editor.SetCaretColumn(column);
+    }
+    QString text() const { return editor.allText(); }
+
+    test::MessageRecorder boxes;
+    QStringList status;
+    QStringList results;
+    CodeEditor editor;
+    EditorCommands commands;
+};
+
+// One expression, so a test can stream a note after it.
+#define EXPECT_CARET(line_, column_) \
+    EXPECT_EQ(std::make_pair(editor.CaretLine(), editor.CaretColumn()), std::make_pair(line_, column_))
+
+TEST_F(EditorCommandsTest, UppercaseChangesAsciiLettersOfTheSelection)
+{
+    load("x Größe y");
+    select(1, 3, 8);
+    commands.convertToUppercase();
+    EXPECT_EQ(text(), QStringLiteral("x GRößE y"));
+    EXPECT_CARET(1, 8);
+    editor.undoStep();
+    EXPECT_EQ(text(), QStringLiteral("x Größe y"));
+    EXPECT_EQ(editor.SelectedText(), QStringLiteral("Größe"));
+
+    select(1, 1, 10);
+    commands.convertToLowercase();
+    EXPECT_EQ(text(), QStringLiteral("x größe y"));
+}
+
+TEST_F(EditorCommandsTest, CaseConversionWithNothingSelectedIsStillAnUndoStep)
+{
+    load("abc");
+    caretAt(1, 2);
+    QSignalSpy changed(&editor, &CodeEditor::changed);
+    commands.convertToUppercase();
+    EXPECT_EQ(text(), QStringLiteral("abc"));
+    EXPECT_TRUE(editor.isModifiedFlag());
+    EXPECT_EQ(changed.count(), 1);
+    editor.undoStep();
+    EXPECT_FALSE(editor.isModifiedFlag());
+}
+
+TEST_F(EditorCommandsTest, FindStepsThroughBananaThenReportsNotFound)
+{
+    load("banana");
+    for (const int column : {2, 4, 6}) {
+        EXPECT_EQ(commands.findNext(QStringLiteral("a"), {}), 1);
+        EXPECT_EQ(editor.SelectedText(), QStringLiteral("a"));
+        EXPECT_CARET(1, column + 1);
+    }
+    EXPECT_EQ(commands.findNext(QStringLiteral("a"), {}), 0);
+    EXPECT_EQ(results, QStringList{QStringLiteral("Could not find requested text")});
+    EXPECT_TRUE(status.isEmpty());
+    // Nothing else changes: the last match stays selected.
+    EXPECT_EQ(editor.SelectedText(), QStringLiteral("a"));
+    EXPECT_CARET(1, 7);
+    EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+TEST_F(EditorCommandsTest, FindUpPutsTheCaretAtTheMatchStart)
+{
+    load("abcabc");
+    caretAt(1, 7);
+    const SearchOptions up{false, false, true};
+    EXPECT_EQ(commands.findNext(QStringLiteral("ABC"), up), 1);
+    EXPECT_EQ(editor.SelectedText(), QStringLiteral("abc"));
+    EXPECT_CARET(1, 4);
+    EXPECT_EQ(commands.findNext(QStringLiteral("abc"), up), 1);
+    EXPECT_CARET(1, 1);
+    EXPECT_EQ(commands.findNext(QStringLiteral("abc"), up), 0);
+}
+
+TEST_F(EditorCommandsTest, FindWithEmptyTextGoesToTheStatusBar)
+{
+    load("abc");
+    EXPECT_EQ(commands.findNext(QString(), {}), 0);
+    EXPECT_EQ(status, QStringList{QStringLiteral("Cannot search for nothing")});
+    EXPECT_TRUE(results.isEmpty());
+    EXPECT_CARET(1, 1);
+}
+
+TEST_F(EditorCommandsTest, ReplaceOnceAfterAFindReplacesTheNextMatch)
+{
+    load("a a a");
+    commands.findNext(QStringLiteral("a"), {});
+    EXPECT_EQ(commands.replace(QStringLiteral("a"), QStringLiteral("b"), {}, false), 1);
+    EXPECT_EQ(text(), QStringLiteral("a b a"));
+    EXPECT_CARET(1, 4);
+    editor.undoStep();
+    EXPECT_EQ(text(), QStringLiteral("a a a"));
+}
+
+TEST_F(EditorCommandsTest, ReplaceAll)
+{
+    struct Row {
+        const char *name;
+        QByteArray document;
+        TextPosition from;
+        const char *find;
+        const char *with;
+        SearchOptions options;
+        int count;
+        const char *expected;
+    };
+    const Row rows[] = {
+        {"x by xx does not loop", "xxx", {1, 1}, "x", "xx", {}, 3, "xxxxxx"},
+        {"only from the caret on", "x x\r\nx", {1, 2}, "x", "y", {}, 2, "x y\r\ny"},
+        {"whole words only", "cat concatenate cat", {1, 1}, "cat", "dog", {false, true, false}, 2,
+         "dog concatenate dog"},
+        {"match case", "Ab ab", {1, 1}, "ab", "-", {true, false, false}, 1, "Ab -"},
+        {"replacement breaking lines", "a;b;c", {1, 1}, ";", "\r\n", {}, 2, "a\r\nb\r\nc"},
+        {"direction up is ignored", "ab ab", {1, 3}, "ab", "X", {false, false, true}, 1, "ab X"},
+    };
+    for (const Row &row : rows) {
+        load(row.document);
+        caretAt(row.from.line, row.from.column);
+        EXPECT_EQ(commands.replace(QLatin1String(row.find), QLatin1String(row.with), row.options, true), row.count)
+            << row.name;
+        EXPECT_EQ(text(), QLatin1String(row.expected)) << row.name;
+    }
+    EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+TEST_F(EditorCommandsTest, ReplaceFailuresShowPlainBoxes)
+{
+    load("abc");
+    caretAt(1, 2);
+    commands.replace(QString(), QStringLiteral("x"), {}, false);
+    commands.replace(QStringLiteral("zz"), QStringLiteral("x"), {}, true);
+    // Searching starts at the caret, so the "a" before it is not found.
+    commands.replace(QStringLiteral("a"), QStringLiteral("x"), {}, false);
+    EXPECT_EQ(boxes.texts(), (QStringList{QStringLiteral("Please specify text to find."),
+                                          QStringLiteral("Could not find or replace the desired text.  Check it and try again."),
+                                          QStringLiteral("Could not find or replace the desired text.  Check it and try again.")}));
+    EXPECT_EQ(boxes.shown.at(0).kind, MessageKind::Plain);
+    EXPECT_EQ(text(), QStringLiteral("abc"));
+    EXPECT_CARET(1, 2);
+}
+
+TEST_F(EditorCommandsTest, DialogButtonsUseTheirOwnTextsAndOptions)
+{
+    load("Cat cat cat");
+    SearchDialog *find = commands.findDialog();
+    find->setFindText(QStringLiteral("cat"));
+    find->setOptions(true, false, false);
+    emit find->findNextRequested();
+    EXPECT_CARET(1, 8);
+
+    SearchDialog *replace = commands.replaceDialog();
+    replace->setFindText(QStringLiteral("CAT"));
+    replace->setReplaceText(QStringLiteral("dog"));
+    emit replace->replaceAllRequested();
+    EXPECT_EQ(text(), QStringLiteral("Cat cat dog"));
+    // The dialogs are kept per editor, texts and options with them.
+    EXPECT_EQ(commands.findDialog(), find);
+    EXPECT_EQ(find->findText(), QStringLiteral("cat"));
+    EXPECT_TRUE(find->options().matchCase);
+    EXPECT_FALSE(replace->options().backwards);
+}
+
+TEST_F(EditorCommandsTest, GotoTopAndBottomKeepTheColumn)
+{
+    load("abcdef\nab\nabcdef");
+    caretAt(2, 3);
+    commands.gotoBottom();
+    EXPECT_CARET(3, 3);
+    caretAt(3, 6);
+    commands.gotoTop();
+    EXPECT_CARET(1, 6);
+}
+
+TEST_F(EditorCommandsTest, GotoLineDialog)
+{
+    load("one\ntwo\nthree");
+    GotoLineDialog &dialog = GotoLineDialog::instance();
+    commands.showGotoLine();
+    EXPECT_EQ(dialog.lineEdit()->text(), QStringLiteral("1"));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Goto Line Number..."));
+
+    struct Row {
+        const char *name;
+        const char *typed;
+        bool accepted;
+        int line;
+    };
+    const Row rows[] = {
+        {"0 goes to line 1", "0", true, 1},
+        {"beyond the end goes to the last line", "99999", true, 3},
+        {"a word is refused, caret stays", "abc", false, 3},
+        {"an empty text is refused", "", false, 3},
+        {"a fraction is refused", "2.5", false, 3},
+        {"an ordinary number", "2", true, 2},
+    };
+    for (const Row &row : rows) {
+        commands.showGotoLine();
+        dialog.lineEdit()->setText(QLatin1String(row.typed));
+        EXPECT_EQ(dialog.applyText(), row.accepted) << row.name;
+        EXPECT_EQ(editor.CaretLine(), row.line) << row.name;
+        EXPECT_EQ(dialog.isVisible(), !row.accepted) << row.name;
+    }
+    EXPECT_EQ(boxes.shown.size(), 3);
+    commands.showGotoLine();
+    EXPECT_EQ(dialog.lineEdit()->text(), QStringLiteral("2"));
+    dialog.hide();
+}
+
+TEST_F(EditorCommandsTest, BookmarksSetAndGo)
+{
+    load("line one\nline two\nline three\nfour");
+    caretAt(2, 5);
+    commands.setBookmark(5);
+    caretAt(2, 3);
+    commands.setBookmark(3);
+    EXPECT_FALSE(commands.bookmark(5)) << "another bookmark on the same line goes";
+    ASSERT_TRUE(commands.bookmark(3));
+    EXPECT_EQ(commands.bookmark(3)->line, 2);
+    EXPECT_EQ(commands.bookmark(3)->column, 3);
+
+    caretAt(3, 9);
+    commands.setBookmark(3);
+    EXPECT_EQ(commands.bookmark(3)->line, 3) << "a bookmark set again moves";
+    caretAt(1, 1);
+    commands.goToBookmark(3);
+    EXPECT_CARET(3, 9);
+
+    commands.goToBookmark(7);
+    EXPECT_CARET(3, 9) << "an unset bookmark does nothing";
+
+    editor.InsertLine(0, QStringLiteral("new first"));
+    EXPECT_EQ(commands.bookmark(3)->line, 4) << "the bookmark follows its line";
+
+    caretAt(4, 9);
+    commands.setBookmark(0);
+    caretAt(5, 1);
+    editor.setSelection(3, 0, 4, 4); // take "line three" and "four" out
+    editor.ReplaceSelection(QString());
+    caretAt(1, 1);
+    commands.goToBookmark(0);
+    EXPECT_CARET(4, 1) << "the column is limited to the shortened line";
+
+    editor.clearAllLines();
+    commands.goToBookmark(0);
+    EXPECT_CARET(1, 1);
+}
+
+TEST_F(EditorCommandsTest, DateStampGoesBelowTheCaretLine)
+{
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    load("one\ntwo");
+    caretAt(1, 2);
+    commands.insertDateStamp(0, kTuesday);
+    commands.insertDateStamp(4, kTuesday);
+    QLocale::setDefault(previous);
+    EXPECT_EQ(text(), QStringLiteral("one\r\nTuesday 8 December 2026 \r\n08/12/2026 \r\ntwo"));
+    EXPECT_CARET(1, 2);
+    EXPECT_FALSE(editor.isModifiedFlag());
+}
+
+TEST_F(EditorCommandsTest, GutterToggles)
+{
+    editor.setGutter(true, 40, false);
+    commands.toggleLineNumbers();
+    EXPECT_TRUE(editor.marginLineNumbers(0));
+    commands.toggleGutter();
+    EXPECT_EQ(editor.marginWidth(1), 0);
+    EXPECT_FALSE(editor.marginLineNumbers(0));
+    commands.toggleGutter();
+    EXPECT_EQ(editor.marginWidth(1), 40);
+    EXPECT_TRUE(editor.marginLineNumbers(0));
+}
+
+TEST_F(EditorCommandsTest, Keys)
+{
+    load("one (two)\nthree\nfour");
+    caretAt(2, 4);
+    QTest::keyClick(&editor, Qt::Key_3, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_TRUE(commands.bookmark(3));
+    EXPECT_EQ(commands.bookmark(3)->line, 2);
+    caretAt(3, 1);
+    QTest::keyClick(&editor, Qt::Key_Exclam, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(commands.bookmark(1)) << "Shift+1 as a US keyboard reports it";
+    caretAt(1, 1);
+    QTest::keyClick(&editor, Qt::Key_3, Qt::ControlModifier);
+    EXPECT_CARET(2, 4);
+
+    caretAt(1, 5);
+    QTest::keyClick(&editor, Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_CARET(1, 9) << "matching bracket";
+
+    caretAt(3, 2);
+    QTest::keyClick(&editor, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(text(), QStringLiteral("one (two)\r\nthree\r\n"));
+    caretAt(1, 1);
+    QTest::keyClick(&editor, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(text(), QStringLiteral("(two)\r\nthree\r\n"));
+}
+
+} // namespace
