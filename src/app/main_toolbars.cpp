@@ -27,6 +27,7 @@ bool documentCommandBuilt(const QString &id)
         QStringLiteral("File.Save"), QStringLiteral("File.Print"), QStringLiteral("File.PrintPreview"),
         QStringLiteral("Edit.Undo"), QStringLiteral("Edit.Redo"),  QStringLiteral("Edit.Cut"),
         QStringLiteral("Edit.Copy"), QStringLiteral("Edit.Paste"), QStringLiteral("Tools.SpellCheck"),
+        QStringLiteral("Search.Find"), QStringLiteral("Search.Replace"), QStringLiteral("Search.Extended"),
     };
     return built.contains(id);
 }

@@ -23,6 +23,7 @@
 #include "codetools/compressor_dialog.h"
 #include "document/code_editor.h"
 #include "document/document_window.h"
+#include "document/extended_replace_dialog.h"
 #include "document/document_file.h"
 #include "document/document_menus.h"
 #include "document/editor_text.h"
@@ -166,6 +167,7 @@ void MainWindow::createDialogs()
     m_newItems = new NewItemsDialog(m_options.dataFolder, open, this);
     m_about = new AboutDialog(this);
     m_analysis = new AnalysisWindow(m_options.dataFolder, this);
+    m_extendedReplace = new ExtendedReplaceDialog(this);
     m_compressor = new CompressorDialog(m_options.dataFolder, [this] { return activeDocument(); }, this);
     m_serverVars = new ServerVarsDialog(m_options.dataFolder, [this] { return activeEditor(); }, this);
 }
@@ -222,6 +224,7 @@ void MainWindow::registerCommands()
         });
     }
     command("Coding.ShowAnalysis", [this] { m_analysis->showOrRaise(); });
+    command("Search.Extended", [this] { m_extendedReplace->showDialog(); });
     command("Coding.Compress", [this] {
         if (activeDocument())
             showDialog(m_compressor);

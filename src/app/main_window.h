@@ -29,6 +29,7 @@ namespace tagloom {
 class ActionRegistry;
 class AnalysisWindow;
 class CompressorDialog;
+class ExtendedReplaceDialog;
 class BrowserMenu;
 class ColourMixer;
 class DocumentWindow;
@@ -100,6 +101,7 @@ public:
     ServerVarsDialog *serverVarsDialog() const { return m_serverVars; }
     AnalysisWindow *analysisWindow() const { return m_analysis; }
     CompressorDialog *compressorDialog() const { return m_compressor; }
+    ExtendedReplaceDialog *extendedReplaceDialog() const { return m_extendedReplace; }
     QAction *quickStartButton() const { return m_quickStartButton; }
     QLabel *caretPanel() const { return m_caretPanel; }
     QLabel *helpPanel() const { return m_helpPanel; }
@@ -151,6 +153,7 @@ private:
     AboutDialog *m_about = nullptr;
     AnalysisWindow *m_analysis = nullptr;
     CompressorDialog *m_compressor = nullptr;
+    ExtendedReplaceDialog *m_extendedReplace = nullptr;
     ServerVarsDialog *m_serverVars = nullptr;
     QuickStartBar *m_quickStart = nullptr;
     QAction *m_quickStartButton = nullptr;

@@ -62,7 +62,7 @@ const QStringList &saveFilters()
 
 // Main-window commands that the document window's own menus also carry.
 const char *const kForwarded[] = {
-    "Coding.Compress",
+    "Coding.Compress", "Search.Extended",
     "File.New",        "File.NewFrom",   "File.PageWizard",   "File.OpenLocal",      "File.OpenWeb",
     "File.ImportText", "File.ImportOther", "File.CloseAll",   "File.Exit",           "Edit.Preferences",
     "Window.Tile",     "Window.CodeController", "Tools.StyleEditor", "Tools.Site.Administer",

@@ -8,6 +8,7 @@
 #include "document/code_editor.h"
 #include "document/document_window.h"
 #include "document/editor_commands.h"
+#include "document/extended_replace_dialog.h"
 #include "document/text_search.h"
 
 #include <QAction>
@@ -182,6 +183,12 @@ TEST_F(MainWindowDocumentsTest, EditorCommandsReportThroughTheMainWindow)
     ASSERT_NE(date, nullptr);
     EXPECT_EQ(date->text(), QStringLiteral("DD/MM/YYYY"));
     EXPECT_TRUE(date->isEnabled());
+}
+
+TEST_F(MainWindowDocumentsTest, ExtendedFindAndReplaceOpensFromADocument)
+{
+    window->NewDocument()->trigger(QStringLiteral("Search.Extended"));
+    EXPECT_TRUE(window->extendedReplaceDialog()->isVisible());
 }
 
 TEST_F(MainWindowDocumentsTest, TileStacksDocumentsFullWidth)
