@@ -31,6 +31,7 @@
 #include "document/spell_checker.h"
 #include "document/insertion.h"
 #include "vocabulary/format_bar.h"
+#include "vocabulary/format_snippets.h"
 #include "vocabulary/palette_pages.h"
 #include "vocabulary/palette_tables.h"
 #include "vocabulary/server_variables.h"
@@ -224,6 +225,8 @@ void MainWindow::registerCommands()
         });
     }
     command("Coding.ShowAnalysis", [this] { m_analysis->showOrRaise(); });
+    for (const char *id : {"Insert.Timestamp", "Palette.Common.Timestamp"})
+        command(id, [this] { insert(activeEditor(), timestampInsertion()); });
     command("Search.Extended", [this] { m_extendedReplace->showDialog(); });
     command("Coding.Compress", [this] {
         if (activeDocument())

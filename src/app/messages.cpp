@@ -1,5 +1,6 @@
 #include "app/messages.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 
 namespace tagloom {
@@ -33,6 +34,9 @@ QMessageBox::StandardButton showMessage(QWidget *parent, MessageKind kind, const
         return handler()(parent, kind, title, text, buttons);
     QMessageBox box(iconFor(kind), title.isEmpty() ? QApplication::applicationDisplayName() : title, text,
                     buttons, parent);
+    // Our prompts offer "All" for going on without asking again.
+    if (QAbstractButton *all = box.button(QMessageBox::YesToAll))
+        all->setText(QStringLiteral("&All"));
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -62,7 +62,7 @@ const QStringList &saveFilters()
 
 // Main-window commands that the document window's own menus also carry.
 const char *const kForwarded[] = {
-    "Coding.Compress", "Search.Extended",
+    "Coding.Compress", "Search.Extended", "Insert.Timestamp",
     "File.New",        "File.NewFrom",   "File.PageWizard",   "File.OpenLocal",      "File.OpenWeb",
     "File.ImportText", "File.ImportOther", "File.CloseAll",   "File.Exit",           "Edit.Preferences",
     "Window.Tile",     "Window.CodeController", "Tools.StyleEditor", "Tools.Site.Administer",
@@ -77,6 +77,7 @@ const std::pair<const char *, const char *> kContextAliases[] = {
     {"Context.Undo", "Edit.Undo"},         {"Context.Redo", "Edit.Redo"},
     {"Context.SelectAll", "Edit.SelectAll"}, {"Context.ClearAll", "Edit.ClearAll"},
     {"Context.SpellCheck", "Tools.SpellCheck"}, {"Context.CloseFile", "File.Close"},
+    {"Context.LastModified", "Insert.Timestamp"},
 };
 
 } // namespace

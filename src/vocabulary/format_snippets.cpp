@@ -110,4 +110,10 @@ std::optional<Insertion> documentSnippet(const QString &actionId)
     return std::nullopt;
 }
 
+Insertion timestampInsertion()
+{
+    return lineInsertion(QStringLiteral(
+        "Page was last updated on: <SCRIPT Language=\"JavaScript\"> document.write(document.lastModified); </SCRIPT>"));
+}
+
 } // namespace tagloom

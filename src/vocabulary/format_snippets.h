@@ -43,6 +43,9 @@ struct FormatSnippet {
     Insertion insertion;
 };
 const QList<FormatSnippet> &documentSnippets();
+
+// The time stamp: a line that shows the date the page was last modified.
+Insertion timestampInsertion();
 std::optional<Insertion> documentSnippet(const QString &actionId);
 
 } // namespace tagloom

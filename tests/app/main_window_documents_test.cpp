@@ -185,6 +185,19 @@ TEST_F(MainWindowDocumentsTest, EditorCommandsReportThroughTheMainWindow)
     EXPECT_TRUE(date->isEnabled());
 }
 
+TEST_F(MainWindowDocumentsTest, TimestampFromMenuContextAndPalette)
+{
+    const QString line = QStringLiteral(
+        "Page was last updated on: <SCRIPT Language=\"JavaScript\"> document.write(document.lastModified); </SCRIPT>");
+    DocumentWindow *doc = window->NewDocument();
+    doc->trigger(QStringLiteral("Context.LastModified"));
+    doc->trigger(QStringLiteral("Insert.Timestamp"));
+    window->runCommand(QStringLiteral("Palette.Common.Timestamp"));
+    EXPECT_EQ(doc->editor()->allText(), QStringLiteral("\r\n") + line + QStringLiteral("\r\n") + line +
+                                            QStringLiteral("\r\n") + line);
+    EXPECT_FALSE(doc->isModified());
+}
+
 TEST_F(MainWindowDocumentsTest, ExtendedFindAndReplaceOpensFromADocument)
 {
     window->NewDocument()->trigger(QStringLiteral("Search.Extended"));
