@@ -297,9 +297,25 @@ void EditorCommands::installKeys()
         if (QsciCommand *command = commands->find(id))
             command->setKey(key.toCombined());
     };
+    const auto bindAlternate = [&](QsciCommand::Command id, QKeyCombination key) {
+        m_editor->releaseKey(key.toCombined());
+        if (QsciCommand *command = commands->find(id))
+            command->setAlternateKey(key.toCombined());
+    };
     bind(QsciCommand::LineDelete, Qt::CTRL | Qt::Key_Y);
     bind(QsciCommand::DeleteWordRight, Qt::CTRL | Qt::Key_T);
     bind(QsciCommand::DeleteLineRight, Qt::CTRL | Qt::SHIFT | Qt::Key_Y);
+    // Redo lost Ctrl+Y above; it keeps Ctrl+Shift+Z and Shift+Alt+Backspace.
+    bind(QsciCommand::Redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    bindAlternate(QsciCommand::Redo, Qt::SHIFT | Qt::ALT | Qt::Key_Backspace);
+    bindAlternate(QsciCommand::Undo, Qt::ALT | Qt::Key_Backspace);
+    bindAlternate(QsciCommand::Newline, Qt::CTRL | Qt::Key_M);
+    bindAlternate(QsciCommand::Tab, Qt::CTRL | Qt::SHIFT | Qt::Key_I);
+    bindAlternate(QsciCommand::Backtab, Qt::CTRL | Qt::SHIFT | Qt::Key_U);
+    bind(QsciCommand::StutteredPageUp, Qt::CTRL | Qt::Key_PageUp);
+    bind(QsciCommand::StutteredPageDown, Qt::CTRL | Qt::Key_PageDown);
+    bind(QsciCommand::StutteredPageUpExtend, Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp);
+    bind(QsciCommand::StutteredPageDownExtend, Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown);
 }
 
 // The caret goes onto the matching bracket (before it), the bracket at the

@@ -493,4 +493,26 @@ TEST_F(EditorCommandsTest, Keys)
     EXPECT_EQ(text(), QStringLiteral("(two)\r\nthree\r\n"));
 }
 
+TEST(EditorKeyMap, BlockIndentLineBreakAndRedoKeys)
+{
+    CodeEditor editor;
+    EditorCommands commands(&editor, {});
+    editor.show();
+    editor.loadText(editorTextFromFile("one\r\ntwo"), TextEncoding::Utf8);
+    editor.selectAll(true);
+    QTest::keyClick(&editor, Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(editor.allText(), QStringLiteral("\tone\r\n\ttwo"));
+    QTest::keyClick(&editor, Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(editor.allText(), QStringLiteral("one\r\ntwo"));
+
+    editor.loadText(editorTextFromFile("ab"), TextEncoding::Utf8);
+    editor.SetCaretColumn(2);
+    QTest::keyClick(&editor, Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(editor.allText(), QStringLiteral("a\r\nb"));
+    QTest::keyClick(&editor, Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_EQ(editor.allText(), QStringLiteral("ab"));
+    QTest::keyClick(&editor, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(editor.allText(), QStringLiteral("a\r\nb"));
+}
+
 } // namespace
