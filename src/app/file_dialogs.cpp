@@ -77,7 +77,8 @@ QString chooseFile(QWidget *parent, const FileDialogRequest &request)
     dialog.setAcceptMode(request.kind == FileDialogRequest::Kind::Save ? QFileDialog::AcceptSave
                                                                        : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.kind == FileDialogRequest::Kind::Save ? QFileDialog::AnyFile
-                                                                     : QFileDialog::ExistingFile);
+                       : request.multipleFiles                          ? QFileDialog::ExistingFiles
+                                                                        : QFileDialog::ExistingFile);
     QStringList filters;
     for (const QString &f : request.filters)
         filters.append(qtFilter(f));
@@ -99,7 +100,13 @@ QString chooseFile(QWidget *parent, const FileDialogRequest &request)
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    return dialog.selectedFiles().constFirst();
+    return dialog.selectedFiles().join(QLatin1Char('\n'));
+}
+
+QStringList chooseFiles(QWidget *parent, FileDialogRequest request)
+{
+    request.multipleFiles = true;
+    return chooseFile(parent, request).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 QString chooseFileWithFavourites(QWidget *parent, FileDialogRequest request, SettingsStore *store)

@@ -22,6 +22,8 @@ struct FileDialogRequest {
     // dialog starts in the first one and the user may add the current
     // folder). Updated in place; nullptr shows none.
     QStringList *favourites = nullptr;
+    // Several existing files may be chosen (chooseFiles).
+    bool multipleFiles = false;
 };
 
 inline constexpr int MaxFavouriteFolders = 10;
@@ -30,6 +32,8 @@ inline constexpr int MaxFavouriteFolders = 10;
 using FileDialogHandler = std::function<QString(QWidget *parent, const FileDialogRequest &request)>;
 
 QString chooseFile(QWidget *parent, const FileDialogRequest &request);
+// Several files at once; a handler answers with the paths joined by "\n".
+QStringList chooseFiles(QWidget *parent, FileDialogRequest request);
 
 class SettingsStore;
 // chooseFile with the favourite folders kept in `store` (none when null);

@@ -332,6 +332,13 @@ void EditorCommands::moveToMatchingBracket()
 
 bool EditorCommands::handleKey(int key, Qt::KeyboardModifiers modifiers)
 {
+    // Ctrl+N breaks the line with the caret staying where it is (a menu
+    // shortcut on Ctrl+N, when one is set, wins before this is reached).
+    if ((modifiers & ~Qt::KeypadModifier) == Qt::ControlModifier && key == Qt::Key_N && !m_editor->isReadOnly()) {
+        const long caret = m_editor->SendScintilla(Sci::SCI_GETCURRENTPOS);
+        m_editor->SendScintilla(Sci::SCI_INSERTTEXT, static_cast<unsigned long>(caret), "\r\n");
+        return true;
+    }
     modifiers &= ~Qt::KeypadModifier;
     const int digit = digitOfKey(key);
     if (modifiers == Qt::ControlModifier && key >= Qt::Key_0 && key <= Qt::Key_9) {

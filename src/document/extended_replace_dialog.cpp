@@ -242,9 +242,9 @@ void ExtendedReplaceDialog::selectFiles()
     request.kind = FileDialogRequest::Kind::Open;
     request.title = QStringLiteral("Select Files");
     request.filters = {QStringLiteral("All Files (*)|*")};
-    const QString chosen = chooseFile(this, request);
+    const QStringList chosen = chooseFiles(this, request);
     if (!chosen.isEmpty())
-        setFiles({chosen});
+        setFiles(chosen);
 }
 
 void ExtendedReplaceDialog::dragEnterEvent(QDragEnterEvent *event)

@@ -513,6 +513,13 @@ TEST(EditorKeyMap, BlockIndentLineBreakAndRedoKeys)
     EXPECT_EQ(editor.allText(), QStringLiteral("ab"));
     QTest::keyClick(&editor, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(editor.allText(), QStringLiteral("a\r\nb"));
+
+    editor.loadText(editorTextFromFile("xy"), TextEncoding::Utf8);
+    editor.SetCaretColumn(2);
+    QTest::keyClick(&editor, Qt::Key_N, Qt::ControlModifier); // break, caret stays
+    EXPECT_EQ(editor.allText(), QStringLiteral("x\r\ny"));
+    EXPECT_EQ(editor.CaretLine(), 1);
+    EXPECT_EQ(editor.CaretColumn(), 2);
 }
 
 } // namespace

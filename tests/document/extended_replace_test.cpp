@@ -301,14 +301,15 @@ TEST(ExtendedReplaceDialog, RunShrinksListPromptsAndAnimatesTwoAndAHalfSeconds)
 TEST(ExtendedReplaceDialog, SelectAndDeleteKeyEditTheList)
 {
     test::FileDialogStandIn chooser;
-    chooser.answers = {QStringLiteral("/w/one.htm"), QString()};
+    chooser.answers = {QStringLiteral("/w/one.htm\n/w/two.htm"), QString()};
     ExtendedReplaceDialog dialog(nullptr);
     dialog.setFiles({QStringLiteral("/w/a"), QStringLiteral("/w/b")});
     dialog.selectButton()->click();
-    EXPECT_EQ(dialog.files(), QStringList{QStringLiteral("/w/one.htm")});
+    EXPECT_EQ(dialog.files(), (QStringList{QStringLiteral("/w/one.htm"), QStringLiteral("/w/two.htm")}));
     EXPECT_EQ(chooser.requests.at(0).title, QStringLiteral("Select Files"));
+    EXPECT_TRUE(chooser.requests.at(0).multipleFiles);
     dialog.selectButton()->click(); // cancelled: the list stays
-    EXPECT_EQ(dialog.files(), QStringList{QStringLiteral("/w/one.htm")});
+    EXPECT_EQ(dialog.files().size(), 2);
 
     dialog.setFiles({QStringLiteral("/w/a"), QStringLiteral("/w/b")});
     dialog.fileList()->setCurrentRow(0);
