@@ -139,6 +139,23 @@ TEST_F(DocumentWindowTest, ClosePromptAnswers)
     EXPECT_EQ(messages.shown.first().text, QStringLiteral("Save changes to ?"));
 }
 
+TEST_F(DocumentWindowTest, ClearAllKeepsTheModifiedFlag)
+{
+    auto clean = make();
+    clean->trigger(QStringLiteral("Edit.ClearAll"));
+    EXPECT_EQ(clean->editor()->LineCount(), 0);
+    EXPECT_TRUE(clean->queryClose()); // nothing to ask
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    auto edited = make();
+    edited->editor()->ReplaceSelection(QStringLiteral("work"));
+    edited->trigger(QStringLiteral("Edit.ClearAll"));
+    EXPECT_FALSE(edited->editor()->isUndoAvailable());
+    messages.answers = {QMessageBox::Cancel};
+    EXPECT_FALSE(edited->queryClose());
+    EXPECT_EQ(messages.shown.size(), 1);
+}
+
 TEST_F(DocumentWindowTest, FailedSaveKeepsTheDocumentModifiedAndSays)
 {
     auto doc = make();
