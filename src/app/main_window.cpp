@@ -98,9 +98,7 @@ std::vector<MenuItem> mainMenuItems()
         menuAction("Help.Contents", "&Contents", "F1"),
         menuAction("Help.Reference", "&Web Design Reference"),
     };
-    const std::vector<MenuItem> links = webLinksMenu();
-    m.insert(m.end(), links.begin(), links.end());
-    m.insert(m.end(), {separator(), menuAction("Help.About", "&About"), endMenu()});
+    appendHelpMenuEnd(m);
     return m;
 }
 

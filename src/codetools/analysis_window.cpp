@@ -3,11 +3,10 @@
 #include "app/data_folder.h"
 #include "app/file_io.h"
 #include "app/messages.h"
+#include "app/window_placement.h"
 #include "codetools/document_analysis.h"
 
-#include <QGuiApplication>
 #include <QHeaderView>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -43,10 +42,7 @@ void AnalysisWindow::showOrRaise()
         raise();
         return;
     }
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    show();
-    raise();
+    showCentredOnScreen(this);
 }
 
 void AnalysisWindow::showEvent(QShowEvent *event)

@@ -213,24 +213,25 @@ std::vector<MenuItem> buildMenuBar()
         menuAction("Help.CurrentTag", "&Get Help for Current Tag", "Shift+F1"),
         menuAction("Help.Reference", "&Web Design Reference"),
     });
-    const std::vector<MenuItem> links = webLinksMenu();
-    m.insert(m.end(), links.begin(), links.end());
-    m.insert(m.end(), {separator(), menuAction("Help.About", "&About"), endMenu()});
+    appendHelpMenuEnd(m);
     return m;
 }
 
 } // namespace
 
-std::vector<MenuItem> webLinksMenu()
+void appendHelpMenuEnd(std::vector<MenuItem> &items)
 {
-    return {
-        submenu("Help.Web", "&Quenby on the Web..."),
-        menuAction("Help.Web.Home", "&Quenby Home"),
-        menuAction("Help.Web.Product", "T&agloom Home"),
-        menuAction("Help.Web.Guide", "&Products Guide"),
-        menuAction("Help.Web.Support", "&Technical Support"),
-        endMenu(),
-    };
+    items.insert(items.end(), {
+                                  submenu("Help.Web", "&Quenby on the Web..."),
+                                  menuAction("Help.Web.Home", "&Quenby Home"),
+                                  menuAction("Help.Web.Product", "T&agloom Home"),
+                                  menuAction("Help.Web.Guide", "&Products Guide"),
+                                  menuAction("Help.Web.Support", "&Technical Support"),
+                                  endMenu(),
+                                  separator(),
+                                  menuAction("Help.About", "&About"),
+                                  endMenu(),
+                              });
 }
 
 const std::vector<MenuItem> &documentMenuBar()

@@ -10,7 +10,8 @@ namespace tagloom {
 const std::vector<MenuItem> &documentMenuBar();
 const std::vector<MenuItem> &editorContextMenu();
 
-// The Help menu's submenu of the maker's web pages, shared with the main window.
-std::vector<MenuItem> webLinksMenu();
+// The end of the Help menu shared with the main window: the submenu of the
+// maker's web pages, a separator and About, closing the menu.
+void appendHelpMenuEnd(std::vector<MenuItem> &items);
 
 } // namespace tagloom

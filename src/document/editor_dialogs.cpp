@@ -1,6 +1,7 @@
 #include "document/editor_dialogs.h"
 
 #include "app/messages.h"
+#include "app/window_placement.h"
 #include "document/code_editor.h"
 
 #include <QApplication>
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace tagloom {
@@ -124,12 +124,7 @@ void GotoLineDialog::showFor(CodeEditor *editor, std::function<CodeEditor *()> a
 {
     m_shownFor = editor;
     m_activeEditor = std::move(activeEditor);
-    adjustSize();
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
+    showCentredOnScreen(this);
     m_edit->selectAll();
     m_edit->setFocus();
 }

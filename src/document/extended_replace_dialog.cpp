@@ -2,16 +2,17 @@
 
 #include "app/file_dialogs.h"
 #include "app/messages.h"
+#include "app/window_placement.h"
 #include "document/extended_replace.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +21,6 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -198,12 +198,7 @@ void ExtendedReplaceDialog::showDialog()
     // A run in progress keeps its fields; showing only brings it forward.
     if (!m_running)
         resetFields();
-    adjustSize();
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
+    showCentredOnScreen(this);
     m_findEdit->setFocus();
 }
 

@@ -1,0 +1,19 @@
+#include "app/window_placement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace tagloom {
+
+void showCentredOnScreen(QWidget *window)
+{
+    window->adjustSize();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace tagloom

@@ -1,0 +1,12 @@
+#pragma once
+// Tool windows and dialogs that open in the middle of the screen.
+
+class QWidget;
+
+namespace tagloom {
+
+// Sizes `window` to its contents, centres it on the primary screen, shows it
+// and brings it to the front.
+void showCentredOnScreen(QWidget *window);
+
+} // namespace tagloom
