@@ -8,7 +8,6 @@ namespace tagloom {
 
 void showCentredOnScreen(QWidget *window)
 {
-    window->adjustSize();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());
     window->show();

@@ -5,8 +5,8 @@ class QWidget;
 
 namespace tagloom {
 
-// Sizes `window` to its contents, centres it on the primary screen, shows it
-// and brings it to the front.
+// Centres `window` (at its present size) on the primary screen, shows it and
+// brings it to the front.
 void showCentredOnScreen(QWidget *window);
 
 } // namespace tagloom

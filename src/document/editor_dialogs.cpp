@@ -124,6 +124,7 @@ void GotoLineDialog::showFor(CodeEditor *editor, std::function<CodeEditor *()> a
 {
     m_shownFor = editor;
     m_activeEditor = std::move(activeEditor);
+    adjustSize();
     showCentredOnScreen(this);
     m_edit->selectAll();
     m_edit->setFocus();

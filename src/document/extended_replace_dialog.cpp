@@ -198,6 +198,7 @@ void ExtendedReplaceDialog::showDialog()
     // A run in progress keeps its fields; showing only brings it forward.
     if (!m_running)
         resetFields();
+    adjustSize();
     showCentredOnScreen(this);
     m_findEdit->setFocus();
 }
