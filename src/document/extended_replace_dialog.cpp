@@ -7,7 +7,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QDateTime>
+#include <QElapsedTimer>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEventLoop>
@@ -297,13 +297,15 @@ void ExtendedReplaceDialog::showCounters(const ExtendedReplace &run)
     QCoreApplication::processEvents();
 }
 
-void ExtendedReplaceDialog::waitUntil(qint64 deadlineMs)
+void ExtendedReplaceDialog::waitUntilElapsed(const QElapsedTimer &clock, qint64 minimumMs)
 {
-    // A coarse timer may fire a little early, hence the loop.
-    for (qint64 remaining = deadlineMs - QDateTime::currentMSecsSinceEpoch(); remaining > 0;
-         remaining = deadlineMs - QDateTime::currentMSecsSinceEpoch()) {
+    // Measured on the monotonic clock to the nanosecond, and looped because a
+    // timer may fire a little early: the run never ends short of the minimum.
+    const qint64 minimumNs = minimumMs * 1000000;
+    for (qint64 remainingNs = minimumNs - clock.nsecsElapsed(); remainingNs > 0;
+         remainingNs = minimumNs - clock.nsecsElapsed()) {
         QEventLoop loop;
-        QTimer::singleShot(remaining, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        QTimer::singleShot(int((remainingNs + 999999) / 1000000), Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec();
     }
 }
@@ -321,7 +323,8 @@ void ExtendedReplaceDialog::runReplace()
     m_running = true;
     m_replaceButton->setEnabled(false);
     m_animation->start();
-    const qint64 deadline = QDateTime::currentMSecsSinceEpoch() + MinimumRunMs;
+    QElapsedTimer runClock;
+    runClock.start();
 
     ReplaceOptions options;
     options.caseSensitive = m_caseCheck->isChecked();
@@ -352,7 +355,7 @@ void ExtendedReplaceDialog::runReplace()
     }
     setFiles(changed);
 
-    waitUntil(deadline);
+    waitUntilElapsed(runClock, MinimumRunMs);
     m_animation->stop();
     m_replaceButton->setEnabled(true);
     m_running = false;

@@ -13,6 +13,8 @@ class QListWidget;
 class QProgressBar;
 class QPushButton;
 
+class QElapsedTimer;
+
 namespace tagloom {
 
 class ExtendedReplace;
@@ -56,7 +58,7 @@ private:
     void resetFields();
     void selectFiles();
     void showCounters(const ExtendedReplace &run);
-    void waitUntil(qint64 deadlineMs);
+    void waitUntilElapsed(const QElapsedTimer &clock, qint64 minimumMs);
 
     QLineEdit *m_findEdit = nullptr;
     QLineEdit *m_replaceEdit = nullptr;
