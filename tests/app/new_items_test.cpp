@@ -19,14 +19,6 @@ using namespace tagloom;
 
 namespace {
 
-QStringList itemTexts(const QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts.append(list->item(i)->text());
-    return texts;
-}
-
 QPushButton *buttonCalled(const QWidget *parent, const QString &text)
 {
     for (QPushButton *b : parent->findChildren<QPushButton *>())
@@ -54,13 +46,13 @@ TEST_F(NewItemsDialogTest, TemplatesPageListsOnlyHtmFilesSortedAndRereadsOnEvery
         writeTemplate(QString::fromLatin1(name));
     QDir().mkpath(data.file(QStringLiteral("/Supplies/Templates/folder.htm")));
     d.show();
-    EXPECT_EQ(itemTexts(d.templateList()), (QStringList{"a.htm", "B.HTM", "c.htm"}));
+    EXPECT_EQ(test::itemTexts(d.templateList()), (QStringList{"a.htm", "B.HTM", "c.htm"}));
 
     d.hide();
     writeTemplate(QStringLiteral("added.htm"));
     QFile::remove(data.file(QStringLiteral("/Supplies/Templates/c.htm")));
     d.show();
-    EXPECT_EQ(itemTexts(d.templateList()), (QStringList{"a.htm", "added.htm", "B.HTM"}));
+    EXPECT_EQ(test::itemTexts(d.templateList()), (QStringList{"a.htm", "added.htm", "B.HTM"}));
 }
 
 TEST_F(NewItemsDialogTest, SkeletonsIsActiveOnEveryShowAndAfterCancel)
@@ -115,7 +107,7 @@ TEST_F(NewItemsDialogTest, ExamplesPageListsPagesOfTheWorkingFolderAndNothingEls
     d.show();
     QDir::setCurrent(previous);
 
-    EXPECT_EQ(itemTexts(d.exampleFiles()), (QStringList{"about.htm", "index.html"}));
+    EXPECT_EQ(test::itemTexts(d.exampleFiles()), (QStringList{"about.htm", "index.html"}));
     EXPECT_EQ(d.categoryList()->count(), 0);
     d.exampleFiles()->itemDoubleClicked(d.exampleFiles()->item(0));
     EXPECT_TRUE(opened.isEmpty());
@@ -127,7 +119,7 @@ TEST(NewItemsShippedTemplates, AreListedAndAreCompleteAsciiCrLfPages)
     test::TempDataFolder data;
     NewItemsDialog d(data.path(), [](const QString &) {});
     d.show();
-    const QStringList names = itemTexts(d.templateList());
+    const QStringList names = test::itemTexts(d.templateList());
     ASSERT_GE(names.size(), 5);
 
     const QRegularExpression title(QStringLiteral("<head>.*<title>[^<]*\\S[^<]*</title>.*</head>"),

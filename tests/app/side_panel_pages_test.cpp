@@ -17,14 +17,6 @@ using namespace tagloom;
 
 namespace {
 
-QStringList listTexts(const QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts.append(list->item(i)->text());
-    return texts;
-}
-
 // A side panel beside one editor in one window, the way the main window
 // holds them; `document` switches the active document on and off.
 class SidePanelPagesTest : public ::testing::Test {
@@ -98,12 +90,12 @@ TEST_F(SidePanelPagesTest, TagsShowTheChosenTagsAttributesSortedAndIgnoreUnknown
     writeListFile(data.file(QStringLiteral("/Extensions/Attr/A.tlx")), {"name", "href", "accesskey"});
     box->setCurrentIndex(box->findText(QStringLiteral("A")));
     const QStringList sorted{"accesskey", "href", "name"};
-    EXPECT_EQ(listTexts(panel->attributesList()), sorted);
+    EXPECT_EQ(test::itemTexts(panel->attributesList()), sorted);
 
     box->lineEdit()->clear();
     QTest::keyClicks(box->lineEdit(), QStringLiteral("QQ"));
     EXPECT_EQ(box->currentText(), QStringLiteral("QQ"));
-    const QStringList after = listTexts(panel->attributesList());
+    const QStringList after = test::itemTexts(panel->attributesList());
     EXPECT_TRUE(after == sorted || after.isEmpty());
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(box->count(), 43); // typing adds no names
@@ -119,7 +111,7 @@ TEST_F(SidePanelPagesTest, EveryTagNameHasAShippedAttributeList)
             readListFile(data.file(QLatin1String(DataPath::AttrFolder) + tag + QStringLiteral(".tlx")));
         ASSERT_TRUE(file && !file->isEmpty()) << tag.toStdString();
         (*file).sort();
-        EXPECT_EQ(listTexts(panel->attributesList()), *file) << tag.toStdString();
+        EXPECT_EQ(test::itemTexts(panel->attributesList()), *file) << tag.toStdString();
     }
 }
 

@@ -4,8 +4,17 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
 
 namespace tagloom::test {
+
+QStringList itemTexts(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
 
 QByteArray readBytes(const QString &path)
 {

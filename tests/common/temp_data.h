@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <deque>
 
+class QListWidget;
+
 namespace tagloom::test {
 
 // A temporary folder holding a copy of the shipped data folder.
@@ -58,6 +60,9 @@ public:
 private:
     FileDialogHandler m_previous;
 };
+
+// The texts of a list widget's items, in order.
+QStringList itemTexts(const QListWidget *list);
 
 QByteArray readBytes(const QString &path);
 void writeBytes(const QString &path, const QByteArray &bytes);
