@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
+#include <bitset>
 #include <vector>
 
 namespace tagloom {
@@ -85,40 +86,101 @@ const RuleRow kRules[] = {
 
 const char *const kSuperseded[] = {"FONT", "CENTER", "BASEFONT", "S", "STRIKE", "U", "APPLET", "DIR", "ISINDEX", "MENU"};
 
-struct ElementRule {
-    QString element;
-    std::vector<QString> attributes; // sorted
+// Names looked up by hashing: a tag costs one lookup for its name and one
+// per parameter, whatever the size of the tables.
+class NameTable {
+public:
+    // Adds `name` (once) and returns its index.
+    int add(const QString &name)
+    {
+        const int found = find(name);
+        if (found >= 0)
+            return found;
+        m_names.push_back(name);
+        m_longest = std::max(m_longest, name.size());
+        rehash();
+        return int(m_names.size()) - 1;
+    }
+    int find(QStringView name) const
+    {
+        if (name.size() > m_longest || m_slots.empty())
+            return -1;
+        for (size_t slot = hash(name) & m_mask;; slot = (slot + 1) & m_mask) {
+            const int index = m_slots[slot];
+            if (index < 0 || QStringView(m_names[size_t(index)]) == name)
+                return index;
+        }
+    }
+    size_t size() const { return m_names.size(); }
+
+private:
+    static size_t hash(QStringView name)
+    {
+        size_t h = 1469598103934665603ull;
+        for (const QChar c : name)
+            h = (h ^ c.unicode()) * 1099511628211ull;
+        return h ^ (h >> 29);
+    }
+    void rehash()
+    {
+        size_t capacity = 16;
+        while (capacity < 4 * m_names.size())
+            capacity *= 2;
+        m_mask = capacity - 1;
+        m_slots.assign(capacity, -1);
+        for (size_t i = 0; i < m_names.size(); ++i) {
+            size_t slot = hash(m_names[i]) & m_mask;
+            while (m_slots[slot] >= 0)
+                slot = (slot + 1) & m_mask;
+            m_slots[slot] = int(i);
+        }
+    }
+
+    std::vector<QString> m_names;
+    std::vector<int> m_slots; // indexes into m_names, -1 for a free slot
+    size_t m_mask = 0;
+    qsizetype m_longest = 0;
 };
 
+constexpr size_t kMaxAttributes = 128;
+
+} // namespace
+
+struct ElementRule {
+    std::bitset<kMaxAttributes> attributes; // by index in the attribute table
+};
+
+namespace {
+
 struct RuleTable {
-    std::vector<ElementRule> rules; // sorted by element
-    std::vector<QString> superseded; // sorted
+    NameTable elements;             // elements with a rule
+    std::vector<ElementRule> rules; // by index in `elements`
+    NameTable attributes;           // every attribute some rule names
+    NameTable superseded;
 
     RuleTable()
     {
+        auto addAttributes = [this](std::bitset<kMaxAttributes> &set, auto begin, auto end) {
+            for (auto it = begin; it != end; ++it)
+                set.set(size_t(attributes.add(QString::fromLatin1(*it))));
+        };
         for (const RuleRow &row : kRules) {
-            std::vector<QString> attributes;
-            for (const QString &a : QString::fromLatin1(row.attributes).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-                attributes.push_back(a);
+            std::bitset<kMaxAttributes> permitted;
+            const QStringList own = QString::fromLatin1(row.attributes).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            for (const QString &a : own)
+                permitted.set(size_t(attributes.add(a)));
             if (row.groups & Common)
-                attributes.insert(attributes.end(), std::begin(kCommon), std::end(kCommon));
+                addAttributes(permitted, std::begin(kCommon), std::end(kCommon));
             if (row.groups & Form)
-                attributes.insert(attributes.end(), std::begin(kForm), std::end(kForm));
-            std::sort(attributes.begin(), attributes.end());
-            attributes.erase(std::unique(attributes.begin(), attributes.end()), attributes.end());
-            for (const QString &e : QString::fromLatin1(row.elements).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-                rules.push_back({e, attributes});
+                addAttributes(permitted, std::begin(kForm), std::end(kForm));
+            for (const QString &e : QString::fromLatin1(row.elements).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                elements.add(e);
+                rules.push_back({permitted});
+            }
         }
-        std::sort(rules.begin(), rules.end(), [](const auto &a, const auto &b) { return a.element < b.element; });
-        superseded.assign(std::begin(kSuperseded), std::end(kSuperseded));
-        std::sort(superseded.begin(), superseded.end());
-    }
-
-    const ElementRule *find(QStringView element) const
-    {
-        auto it = std::lower_bound(rules.begin(), rules.end(), element,
-                                   [](const ElementRule &r, QStringView e) { return QStringView(r.element) < e; });
-        return it != rules.end() && QStringView(it->element) == element ? &*it : nullptr;
+        Q_ASSERT(attributes.size() <= kMaxAttributes && rules.size() == elements.size());
+        for (const char *name : kSuperseded)
+            superseded.add(QString::fromLatin1(name));
     }
 };
 
@@ -128,29 +190,23 @@ const RuleTable &table()
     return t;
 }
 
-bool contains(const std::vector<QString> &sorted, QStringView name)
-{
-    auto it = std::lower_bound(sorted.begin(), sorted.end(), name,
-                               [](const QString &s, QStringView n) { return QStringView(s) < n; });
-    return it != sorted.end() && QStringView(*it) == name;
-}
-
 } // namespace
 
-bool hasElementRule(QStringView element)
+const ElementRule *findElementRule(QStringView element)
 {
-    return table().find(element) != nullptr;
+    const int index = table().elements.find(element);
+    return index < 0 ? nullptr : &table().rules[size_t(index)];
 }
 
-bool attributePermitted(QStringView element, QStringView attribute)
+bool attributePermitted(const ElementRule &rule, QStringView attribute)
 {
-    const ElementRule *rule = table().find(element);
-    return rule && contains(rule->attributes, attribute);
+    const int index = table().attributes.find(attribute);
+    return index >= 0 && rule.attributes.test(size_t(index));
 }
 
 bool isSupersededElement(QStringView element)
 {
-    return contains(table().superseded, element);
+    return table().superseded.find(element) >= 0;
 }
 
 } // namespace tagloom

@@ -7,10 +7,12 @@
 
 namespace tagloom {
 
-// Whether `element` has a rule at all; tags without one are never checked.
-bool hasElementRule(QStringView element);
-// Whether the rule of `element` permits `attribute` (false without a rule).
-bool attributePermitted(QStringView element, QStringView attribute);
+struct ElementRule;
+
+// The rule of `element`, or null: tags without one are never checked.
+const ElementRule *findElementRule(QStringView element);
+// Whether `rule` permits `attribute`.
+bool attributePermitted(const ElementRule &rule, QStringView attribute);
 bool isSupersededElement(QStringView element);
 
 } // namespace tagloom

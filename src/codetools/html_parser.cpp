@@ -4,6 +4,8 @@
 #include "app/text_codec.h"
 
 #include <cstring>
+#include <type_traits>
+#include <utility>
 #include <string>
 
 namespace tagloom {
@@ -107,101 +109,176 @@ bool decodesToItself(QStringView raw)
     return true;
 }
 
-// Decodes `raw` into `out` (emptied first); `scratch` holds the collapsed text.
-void decodeInto(QStringView raw, std::u16string &out, std::u16string &scratch)
+// Decodes the `n` characters at `text` in place (the result is never
+// longer) and returns the decoded length.
+qsizetype decodeInPlace(char16_t *text, qsizetype n)
 {
     // LF to space and runs of spaces to one, in one pass.
-    scratch.clear();
-    scratch.reserve(raw.size());
-    for (const QChar c : raw) {
-        const char16_t d = c.unicode() == '\n' ? u' ' : c.unicode();
-        if (d == u' ' && !scratch.empty() && scratch.back() == u' ')
+    qsizetype w = 0;
+    for (qsizetype r = 0; r < n; ++r) {
+        const char16_t c = text[r] == u'\n' ? u' ' : text[r];
+        if (c == u' ' && w > 0 && text[w - 1] == u' ')
             continue;
-        scratch.push_back(d);
+        text[w++] = c;
     }
-    out.clear();
-    out.reserve(scratch.size());
+    n = w;
     // References, left to right; what is decoded is never looked at again.
-    const QStringView text(scratch.data(), qsizetype(scratch.size()));
-    const qsizetype n = text.size();
-    qsizetype copied = 0; // text before this index is in `out`
+    // Decoded text is written at `w`, which never passes `copied`, so the
+    // text still to be read is never overwritten.
+    w = 0;
+    qsizetype copied = 0; // text before this index is settled
     qsizetype start = -1; // the "&" of the reference being collected
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = text.at(i).unicode();
+        const char16_t c = text[i];
         if (c == u'&') {
             start = i;
             continue;
         }
         if (start < 0 || (c != u';' && c != u' '))
             continue;
-        const QStringView reference = text.mid(start, i - start + 1);
+        const QStringView reference(text + start, i - start + 1);
         int code = -1;
         if (reference.size() >= 3 && reference.at(1) == QLatin1Char('#'))
             code = numericCode(reference);
         else if (c == u';')
             code = namedEntityCode(reference);
         if (code >= 0) {
-            out.append(scratch, copied, start - copied);
-            out.push_back(characterForCode(code).unicode());
+            std::memmove(text + w, text + copied, size_t(start - copied) * sizeof(char16_t));
+            w += start - copied;
+            text[w++] = characterForCode(code).unicode();
             copied = i + 1;
         }
         start = -1;
     }
-    out.append(scratch, copied, std::u16string::npos);
+    std::memmove(text + w, text + copied, size_t(n - copied) * sizeof(char16_t));
+    return w + n - copied;
 }
 
 } // namespace
 
 QString decodeHtmlText(QStringView raw)
 {
-    std::u16string out, scratch;
-    decodeInto(raw, out, scratch);
-    return QString::fromUtf16(out.data(), qsizetype(out.size()));
+    QString text = raw.toString();
+    text.truncate(decodeInPlace(reinterpret_cast<char16_t *>(text.data()), text.size()));
+    return text;
 }
 
-// Storage for the strings of the nodes: large blocks that never move, so
-// views into them stay valid for the parser's life.
-class THTMLParser::Storage {
+// Items kept in runs in large blocks that never move, so a pointer to a run
+// stays valid for the owner's life. A run still being added to moves whole
+// into a new block when it outgrows the last one. Blocks are not cleared:
+// memory is touched only as far as it is used.
+template <typename T>
+class PinnedRuns {
+    static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
+
 public:
-    // Keeps a copy of `text`.
-    QStringView keep(QStringView text)
+    explicit PinnedRuns(size_t blockSize) : m_blockSize(blockSize) {}
+    // Room for `n` more items at the end of the current run.
+    T *extend(size_t n)
     {
-        append(text);
-        return take();
-    }
-    // The string being collected: appended to piece by piece, then taken.
-    void append(QStringView piece)
-    {
-        const qsizetype n = piece.size();
-        if (n == 0)
-            return;
         if (m_blocks.empty() || m_blocks.back().capacity - m_blocks.back().size < n)
             newBlock(n);
         Block &block = m_blocks.back();
-        std::memcpy(block.data.get() + block.size, piece.utf16(), size_t(n) * sizeof(char16_t));
+        T *room = block.data.get() + block.size;
         block.size += n;
+        return room;
     }
-    void append(char16_t c) { append(QStringView(&c, 1)); }
-    bool collecting() const { return !m_blocks.empty() && m_blocks.back().size > m_start; }
-    QStringView take()
+    // Gives back the last `n` items of the current run.
+    void giveBack(size_t n) { m_blocks.back().size -= n; }
+    void add(const T &item) { *extend(1) = item; }
+    void add(const T *items, size_t n) { std::memcpy(static_cast<void *>(extend(n)), items, n * sizeof(T)); }
+    // The current run, ended: the next item starts a new one.
+    std::pair<T *, size_t> take()
     {
         if (m_blocks.empty())
-            return {};
+            return {nullptr, 0};
         Block &block = m_blocks.back();
-        const QStringView collected(block.data.get() + m_start, block.size - m_start);
+        const std::pair<T *, size_t> run(block.data.get() + m_start, block.size - m_start);
         m_start = block.size;
-        return collected;
+        return run;
+    }
+
+private:
+    struct Free {
+        void operator()(T *p) const { ::operator delete(static_cast<void *>(p)); }
+    };
+    struct Block {
+        std::unique_ptr<T, Free> data;
+        size_t size = 0;
+        size_t capacity = 0;
+    };
+    void newBlock(size_t more)
+    {
+        const size_t pending = m_blocks.empty() ? 0 : m_blocks.back().size - m_start;
+        Block block;
+        block.capacity = std::max(m_blocks.empty() ? m_blockSize / 16 : m_blockSize, 2 * (pending + more));
+        block.data.reset(static_cast<T *>(::operator new(block.capacity * sizeof(T))));
+        if (pending > 0)
+            std::memcpy(static_cast<void *>(block.data.get()), m_blocks.back().data.get() + m_start, pending * sizeof(T));
+        block.size = pending;
+        m_blocks.push_back(std::move(block));
+        m_start = 0;
+    }
+
+    size_t m_blockSize;
+    std::vector<Block> m_blocks;
+    size_t m_start = 0; // where the current run begins in the last block
+};
+
+// Storage for the strings of the nodes. A string that lies in one piece in
+// the parsed text is a view into that text (which the parser keeps); only
+// strings joined across lines, upper-cased names and decoded texts are
+// copies.
+class THTMLParser::Storage {
+public:
+    // The string being collected: appended to piece by piece, then taken.
+    // While the pieces follow one another in the source it stays a view.
+    void append(QStringView piece)
+    {
+        if (piece.isEmpty())
+            return;
+        if (!m_copying) {
+            if (m_viewSize == 0) {
+                m_view = piece.utf16();
+                m_viewSize = piece.size();
+                return;
+            }
+            if (m_view + m_viewSize == piece.utf16()) {
+                m_viewSize += piece.size();
+                return;
+            }
+            m_copying = true;
+            copy(QStringView(m_view, m_viewSize));
+        }
+        copy(piece);
+    }
+    // The LF at a joint between lines; `sourceLineFeed` is the LF that
+    // follows the line in the source, when there is one.
+    void appendLineFeed(const char16_t *sourceLineFeed)
+    {
+        static const char16_t lineFeed = u'\n';
+        append(QStringView(sourceLineFeed ? sourceLineFeed : &lineFeed, 1));
+    }
+    bool collecting() const { return m_copying || m_viewSize > 0; }
+    QStringView take()
+    {
+        const qsizetype viewSize = std::exchange(m_viewSize, 0);
+        if (!std::exchange(m_copying, false))
+            return QStringView(m_view, viewSize);
+        return takeCopy();
     }
     // `text` upper-cased, kept only when that changes it.
     QStringView upper(QStringView text)
     {
-        for (const QChar c : text) {
-            if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) {
-                m_scratch.assign(text.utf16(), size_t(text.size()));
-                for (char16_t &d : m_scratch)
-                    if (d >= u'a' && d <= u'z')
-                        d = char16_t(d - 32);
-                return keep(QStringView(m_scratch.data(), qsizetype(m_scratch.size())));
+        const char16_t *t = text.utf16();
+        for (qsizetype i = 0, n = text.size(); i < n; ++i) {
+            if (t[i] >= u'a' && t[i] <= u'z') {
+                char16_t *d = m_chars.extend(size_t(n));
+                std::memcpy(d, t, size_t(n) * sizeof(char16_t));
+                for (qsizetype k = i; k < n; ++k)
+                    if (d[k] >= u'a' && d[k] <= u'z')
+                        d[k] = char16_t(d[k] - 32);
+                return takeCopy();
             }
         }
         return text;
@@ -211,79 +288,79 @@ public:
     {
         if (decodesToItself(raw))
             return raw;
-        decodeInto(raw, m_scratch, m_collapsed);
-        return keep(QStringView(m_scratch.data(), qsizetype(m_scratch.size())));
+        char16_t *text = m_chars.extend(size_t(raw.size()));
+        std::memcpy(text, raw.utf16(), size_t(raw.size()) * sizeof(char16_t));
+        m_chars.giveBack(size_t(raw.size() - decodeInPlace(text, raw.size())));
+        return takeCopy();
     }
 
 private:
-    struct Block {
-        std::unique_ptr<char16_t[]> data;
-        qsizetype size = 0;
-        qsizetype capacity = 0;
-    };
-
-    // A block big enough for what is being collected plus `more`; the part
-    // collected so far moves along with it. Blocks never grow in place, so
-    // views into them stay valid.
-    void newBlock(qsizetype more)
+    void copy(QStringView piece) { m_chars.add(piece.utf16(), size_t(piece.size())); }
+    QStringView takeCopy()
     {
-        const qsizetype pending = m_blocks.empty() ? 0 : m_blocks.back().size - m_start;
-        Block block;
-        block.capacity = std::max<qsizetype>(kBlockSize, 2 * (pending + more));
-        block.data = std::make_unique<char16_t[]>(size_t(block.capacity));
-        if (pending > 0)
-            std::memcpy(block.data.get(), m_blocks.back().data.get() + m_start, size_t(pending) * sizeof(char16_t));
-        block.size = pending;
-        m_blocks.push_back(std::move(block));
-        m_start = 0;
+        const auto [data, size] = m_chars.take();
+        return QStringView(data, qsizetype(size));
     }
 
-    static constexpr qsizetype kBlockSize = 1 << 16;
-    std::vector<Block> m_blocks;
-    qsizetype m_start = 0; // where the string being collected begins in the last block
-    std::u16string m_scratch;
-    std::u16string m_collapsed;
+    PinnedRuns<char16_t> m_chars{size_t(1) << 20};
+    const char16_t *m_view = nullptr;
+    qsizetype m_viewSize = 0;
+    bool m_copying = false;
 };
 
-THTMLParser::THTMLParser() : m_storage(std::make_unique<Storage>()) {}
+// The parameters of every tag, each tag's in one run.
+class THTMLParser::ParamStore : public PinnedRuns<THTMLParam> {
+public:
+    ParamStore() : PinnedRuns(size_t(1) << 16) {}
+};
+
+THTMLParser::THTMLParser() : m_storage(std::make_unique<Storage>()), m_params(std::make_unique<ParamStore>()) {}
 THTMLParser::~THTMLParser() = default;
 
-void THTMLParser::addTag(QStringView collected)
+void THTMLParser::addTag(QStringView raw)
 {
-    THTMLTag tag;
-    tag.RawText = collected;
-    const QStringView raw = tag.RawText;
-    const qsizetype space = raw.indexOf(QLatin1Char(' '));
-    tag.Name = m_storage->upper(space < 0 ? raw : raw.left(space));
-    const size_t firstParam = m_params.size();
+    const char16_t *p = raw.utf16();
     const qsizetype n = raw.size();
-    qsizetype i = space < 0 ? n : space + 1;
+    qsizetype i = 0;
+    while (i < n && p[i] != u' ')
+        ++i;
+    THTMLTag tag;
+    tag.RawText = raw;
+    tag.Name = m_storage->upper(QStringView(p, i));
+    if (i < n)
+        ++i; // the space after the name
     while (i < n) {
         // A token runs to a space outside double quotes; quotes stay in it.
         const qsizetype tokenStart = i;
+        qsizetype eq = -1;
         bool quoted = false;
-        while (i < n && (quoted || raw.at(i) != QLatin1Char(' '))) {
-            if (raw.at(i) == QLatin1Char('"'))
+        for (; i < n && (quoted || p[i] != u' '); ++i) {
+            if (p[i] == u'"')
                 quoted = !quoted;
-            ++i;
+            else if (p[i] == u'=' && eq < 0)
+                eq = i;
         }
         if (i > tokenStart) {
             THTMLParam param;
-            param.RawText = raw.mid(tokenStart, i - tokenStart);
-            const qsizetype eq = param.RawText.indexOf(QLatin1Char('='));
-            param.Name = m_storage->upper(eq < 0 ? param.RawText : param.RawText.left(eq));
+            param.RawText = QStringView(p + tokenStart, i - tokenStart);
+            param.Name = m_storage->upper(QStringView(p + tokenStart, (eq < 0 ? i : eq) - tokenStart));
             if (eq >= 0) {
-                param.Value = param.RawText.mid(eq + 1);
-                if (param.Value.size() > 1 && param.Value.front() == QLatin1Char('"') &&
-                    param.Value.back() == QLatin1Char('"'))
-                    param.Value = param.Value.mid(1, param.Value.size() - 2);
+                const char16_t *value = p + eq + 1;
+                qsizetype size = i - eq - 1;
+                if (size > 1 && value[0] == u'"' && value[size - 1] == u'"') {
+                    ++value;
+                    size -= 2;
+                }
+                param.Value = QStringView(value, size);
             }
-            m_params.push_back(param);
+            m_params->add(param);
         }
         if (i < n) // the one space after the token
             ++i;
     }
-    m_paramRanges.emplace_back(firstParam, m_params.size() - firstParam);
+    const auto [params, count] = m_params->take();
+    tag.Params.m_begin = params;
+    tag.Params.m_end = params + count;
     Nodes.emplace_back(tag);
 }
 
@@ -292,7 +369,6 @@ void THTMLParser::addText(QStringView collected)
     THTMLText text;
     text.RawText = collected;
     text.Text = m_storage->decoded(text.RawText);
-    m_paramRanges.emplace_back(0, 0);
     Nodes.emplace_back(text);
 }
 
@@ -323,12 +399,12 @@ void THTMLParser::flushTag(ParseState &state)
     addTag(state.textPending ? QStringView() : m_storage->take()); // a ">" outside a tag: empty
 }
 
-void THTMLParser::parseLine(QStringView line, ParseState &state)
+void THTMLParser::scan(QStringView text, bool splitLines, ParseState &state)
 {
     Storage &collect = *m_storage;
-    const QChar *p = line.data();
-    const qsizetype n = line.size();
-    qsizetype runStart = 0; // plain characters since the last "<" or ">"
+    const char16_t *p = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype runStart = 0; // plain characters since the last mark or line break
     auto takeRun = [&](qsizetype end) {
         if (end <= runStart)
             return;
@@ -337,21 +413,51 @@ void THTMLParser::parseLine(QStringView line, ParseState &state)
             state.textPending = true;
     };
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = p[i].unicode();
-        if (c == '<') {
+        const char16_t c = p[i];
+        if (c > u'>') // past every character that means something here
+            continue;
+        if (c == u'<') {
             takeRun(i);
             flushText(state);
             state.insideTag = true;
             runStart = i + 1;
-        } else if (c == '>') {
+        } else if (c == u'>') {
             takeRun(i);
             flushTag(state);
+            runStart = i + 1;
+        } else if (splitLines && (c == u'\r' || c == u'\n')) {
+            takeRun(i);
+            endLine(c == u'\n' ? p + i : nullptr, state);
+            if (c == u'\r' && i + 1 < n && p[i + 1] == u'\n')
+                ++i;
             runStart = i + 1;
         }
     }
     takeRun(n);
+}
+
+void THTMLParser::endLine(const char16_t *lineFeed, ParseState &state)
+{
     if (!state.insideTag && state.textPending)
-        collect.append(u'\n');
+        m_storage->appendLineFeed(lineFeed);
+}
+
+// Every tag ends at a ">" and every text node before a "<" or at the end,
+// so this many nodes are the most a text can give.
+static size_t mostNodes(QStringView text)
+{
+    const char16_t *p = text.utf16();
+    const qsizetype n = text.size();
+    size_t marks = 0;
+    // In chunks with a narrow counter, which the compiler vectorises.
+    for (qsizetype i = 0; i < n;) {
+        const qsizetype end = std::min(n, i + 0x7fff);
+        quint16 chunk = 0;
+        for (; i < end; ++i)
+            chunk += quint16((p[i] == u'<') | (p[i] == u'>'));
+        marks += chunk;
+    }
+    return marks + 1;
 }
 
 void THTMLParser::finishParse(ParseState &state)
@@ -359,44 +465,36 @@ void THTMLParser::finishParse(ParseState &state)
     if (state.insideTag && m_storage->collecting())
         flushTag(state);
     flushText(state);
-    // The parameter list is complete (and may have moved): point every tag
-    // at its parameters.
-    for (size_t i = 0; i < Nodes.size(); ++i) {
-        if (auto *tag = std::get_if<THTMLTag>(&Nodes[i])) {
-            const auto [first, count] = m_paramRanges[i];
-            tag->Params.m_begin = m_params.data() + first;
-            tag->Params.m_end = tag->Params.m_begin + count;
-        }
-    }
 }
 
 void THTMLParser::Parse()
 {
-    ParseState state;
-    m_paramRanges.resize(Nodes.size());
+    // The nodes' views point into the lines, so the parser keeps them
+    // (shared, not copied) whatever later becomes of Source.
+    const qsizetype first = m_kept.size();
+    m_kept += Source;
+    size_t most = Nodes.size();
     for (const QString &line : std::as_const(Source))
-        parseLine(line, state);
+        most += mostNodes(line);
+    Nodes.reserve(most); // untouched room costs no memory
+    ParseState state;
+    for (qsizetype i = first; i < m_kept.size(); ++i) {
+        scan(m_kept.at(i), false, state);
+        endLine(nullptr, state);
+    }
     finishParse(state);
 }
 
-void THTMLParser::ParseText(QStringView text)
+void THTMLParser::ParseText(const QString &text)
 {
+    m_kept.append(text); // the nodes' views point into the text
+    Nodes.reserve(Nodes.size() + mostNodes(text)); // untouched room costs no memory
     ParseState state;
-    m_paramRanges.resize(Nodes.size());
-    const QChar *p = text.data();
-    const qsizetype n = text.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = p[i].unicode();
-        if (c != '\r' && c != '\n')
-            continue;
-        parseLine(text.mid(start, i - start), state);
-        if (c == '\r' && i + 1 < n && p[i + 1].unicode() == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        parseLine(text.mid(start), state);
+    const QStringView kept = m_kept.constLast();
+    scan(kept, true, state);
+    const QChar last = kept.isEmpty() ? QChar() : kept.back();
+    if (!kept.isEmpty() && last != u'\r' && last != u'\n')
+        endLine(nullptr, state); // the last line has no break of its own
     finishParse(state);
 }
 

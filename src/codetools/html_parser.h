@@ -6,8 +6,9 @@
 // references decoded (decoded text is never decoded again).
 //
 // The nodes and every string they hold live as long as their parser: the
-// strings are views into the parser's own storage, so a large page parses
-// without an allocation per node. Copy a string (toString()) to keep it.
+// strings are views into the parsed text (which the parser keeps) or into
+// the parser's own storage, so a large page parses without an allocation or
+// a copy per node. Copy a string (toString()) to keep it.
 
 #include <QString>
 #include <QStringList>
@@ -66,16 +67,22 @@ public:
     // Splits file bytes into Source at CR LF, lone CR or lone LF; the bytes
     // are read as UTF-8 when valid, else one byte per character.
     void LoadSource(const QByteArray &fileBytes);
-    // Tokenizes Source and appends the nodes (a parser serves one parse).
+    // Tokenizes Source and appends the nodes.
     void Parse();
     // Tokenizes a whole text as if it were loaded into Source (lines end at
     // CR LF, a lone CR or a lone LF) without building the line list.
-    void ParseText(QStringView text);
+    void ParseText(const QString &text);
 
 private:
     class Storage;
+    class ParamStore;
     struct ParseState;
-    void parseLine(QStringView line, ParseState &state);
+    // Tokenizes `text`; with `splitLines` a CR LF, lone CR or lone LF ends a
+    // line as it would between two lines of Source.
+    void scan(QStringView text, bool splitLines, ParseState &state);
+    // The joint after a line: `lineFeed` is the LF ending it in the parsed
+    // text, if it has one.
+    void endLine(const char16_t *lineFeed, ParseState &state);
     void flushText(ParseState &state);
     void flushTag(ParseState &state);
     void finishParse(ParseState &state);
@@ -83,8 +90,8 @@ private:
     void addText(QStringView raw);
 
     std::unique_ptr<Storage> m_storage;
-    std::vector<THTMLParam> m_params;
-    std::vector<std::pair<size_t, size_t>> m_paramRanges; // per node: first param, count
+    std::unique_ptr<ParamStore> m_params;
+    QStringList m_kept; // the parsed texts and lines
 };
 
 // Upper-cases ASCII letters only.
