@@ -26,6 +26,20 @@ void BM_TokenizeInstalledPages(benchmark::State &state)
 }
 BENCHMARK(BM_TokenizeInstalledPages)->Unit(benchmark::kMillisecond);
 
+// Text to nodes: the page already decoded, as in the editor.
+void BM_TokenizeInstalledPagesText(benchmark::State &state)
+{
+    static const QByteArray pages = tagloom::bench::installedPages(8 * 1024 * 1024);
+    const QString text = tagloom::decode8Bit(pages);
+    for (auto _ : state) {
+        tagloom::THTMLParser parser;
+        parser.ParseText(text);
+        benchmark::DoNotOptimize(parser.Nodes.size());
+    }
+    state.SetBytesProcessed(state.iterations() * pages.size());
+}
+BENCHMARK(BM_TokenizeInstalledPagesText)->Unit(benchmark::kMillisecond);
+
 void BM_TokenizeOneLine50MB(benchmark::State &state)
 {
     static const QByteArray page = tagloom::bench::oneLinePage(50 * 1024 * 1024);

@@ -1,5 +1,7 @@
 #include "app/text_codec.h"
 
+#include <cstring>
+
 
 namespace tagloom {
 
@@ -9,6 +11,15 @@ bool isValidUtf8(const QByteArray &bytes)
     const qsizetype n = bytes.size();
     qsizetype i = 0;
     while (i < n) {
+        // Plain ASCII eight bytes at a time.
+        if (i + 8 <= n) {
+            quint64 eight;
+            std::memcpy(&eight, p + i, 8);
+            if ((eight & 0x8080808080808080ull) == 0) {
+                i += 8;
+                continue;
+            }
+        }
         const unsigned char c = p[i];
         if (c < 0x80) {
             ++i;

@@ -20,39 +20,60 @@ QString joined(std::initializer_list<QStringView> pieces)
     return out;
 }
 
+// The findings of one node, appended to `rows`.
+class TagChecker {
+public:
+    explicit TagChecker(QVector<AnalysisRow> &rows) : m_rows(rows) {}
+    void check(const THTMLNode &node)
+    {
+        const auto *tag = std::get_if<THTMLTag>(&node);
+        if (!tag)
+            return;
+        if (const ElementRule *rule = findElementRule(tag->Name)) {
+            for (const THTMLParam &param : tag->Params) {
+                if (!attributePermitted(*rule, param.Name))
+                    m_rows.append({param.Name.toString(),
+                                   joined({u"UNKNOWN PROPERTY: ", param.Name, u" IN <", tag->Name, u">"}), m_error});
+            }
+        }
+        if (isSupersededElement(tag->Name))
+            m_rows.append({tag->Name.toString(), joined({u"SUPERCEEDED/DISCONTINUED: <", tag->Name, u">"}),
+                           m_deprecated});
+    }
+    // The single all-clear row when nothing was found.
+    void finish()
+    {
+        if (m_rows.isEmpty())
+            m_rows.append({QString(), QStringLiteral("No errors found in this document."), QString()});
+    }
+
+private:
+    QVector<AnalysisRow> &m_rows;
+    const QString m_error = QStringLiteral("Error");
+    const QString m_deprecated = QStringLiteral("Deprecated");
+};
+
 } // namespace
 
 QVector<AnalysisRow> analyseDocument(const THTMLParser &parsed)
 {
-    const QString error = QStringLiteral("Error");
-    const QString deprecated = QStringLiteral("Deprecated");
     QVector<AnalysisRow> rows;
-    for (const THTMLNode &node : parsed.Nodes) {
-        const auto *tag = std::get_if<THTMLTag>(&node);
-        if (!tag)
-            continue;
-        if (const ElementRule *rule = findElementRule(tag->Name)) {
-            for (const THTMLParam &param : tag->Params) {
-                if (!attributePermitted(*rule, param.Name))
-                    rows.append({param.Name.toString(),
-                                 joined({u"UNKNOWN PROPERTY: ", param.Name, u" IN <", tag->Name, u">"}),
-                                 error});
-            }
-        }
-        if (isSupersededElement(tag->Name))
-            rows.append({tag->Name.toString(),
-                         joined({u"SUPERCEEDED/DISCONTINUED: <", tag->Name, u">"}), deprecated});
-    }
-    if (rows.isEmpty())
-        rows.append({QString(), QStringLiteral("No errors found in this document."), QString()});
+    TagChecker checker(rows);
+    for (const THTMLNode &node : parsed.Nodes)
+        checker.check(node);
+    checker.finish();
     return rows;
 }
 
 QVector<AnalysisRow> analyseFile(const QByteArray &fileBytes)
 {
+    // The nodes are checked as they come and never kept.
+    QVector<AnalysisRow> rows;
+    TagChecker checker(rows);
     THTMLParser parser;
-    parser.ParseText(decode8Bit(fileBytes));
-    return analyseDocument(parser);
+    parser.ScanText(decode8Bit(fileBytes), [&checker](const THTMLNode &node) { checker.check(node); });
+    checker.finish();
+    return rows;
 }
 
 } // namespace tagloom

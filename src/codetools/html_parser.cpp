@@ -1,5 +1,6 @@
 #include "codetools/html_parser.h"
 
+#include "app/large_blocks.h"
 #include "app/list_file.h"
 #include "app/text_codec.h"
 
@@ -166,13 +167,14 @@ QString decodeHtmlText(QStringView raw)
 // Items kept in runs in large blocks that never move, so a pointer to a run
 // stays valid for the owner's life. A run still being added to moves whole
 // into a new block when it outgrows the last one. Blocks are not cleared:
-// memory is touched only as far as it is used.
+// memory is touched only as far as it is used. The first block is small, so
+// a small page takes little memory.
 template <typename T>
 class PinnedRuns {
     static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
 
 public:
-    explicit PinnedRuns(size_t blockSize) : m_blockSize(blockSize) {}
+    PinnedRuns() = default;
     // Room for `n` more items at the end of the current run.
     T *extend(size_t n)
     {
@@ -185,6 +187,15 @@ public:
     }
     // Gives back the last `n` items of the current run.
     void giveBack(size_t n) { m_blocks.back().size -= n; }
+    // Forgets every run, keeping the last block for the next ones.
+    void rewind()
+    {
+        if (m_blocks.empty())
+            return;
+        m_blocks.erase(m_blocks.begin(), m_blocks.end() - 1);
+        m_blocks.back().size = 0;
+        m_start = 0;
+    }
     void add(const T &item) { *extend(1) = item; }
     void add(const T *items, size_t n) { std::memcpy(static_cast<void *>(extend(n)), items, n * sizeof(T)); }
     // The current run, ended: the next item starts a new one.
@@ -200,7 +211,8 @@ public:
 
 private:
     struct Free {
-        void operator()(T *p) const { ::operator delete(static_cast<void *>(p)); }
+        size_t bytes;
+        void operator()(T *p) const { freeBlock(p, bytes); }
     };
     struct Block {
         std::unique_ptr<T, Free> data;
@@ -211,8 +223,10 @@ private:
     {
         const size_t pending = m_blocks.empty() ? 0 : m_blocks.back().size - m_start;
         Block block;
-        block.capacity = std::max(m_blocks.empty() ? m_blockSize / 16 : m_blockSize, 2 * (pending + more));
-        block.data.reset(static_cast<T *>(::operator new(block.capacity * sizeof(T))));
+        const size_t blockSize = m_blocks.empty() ? kFirstBlockBytes / sizeof(T) : kLargeBlockBytes / sizeof(T);
+        block.capacity = std::max(blockSize, 2 * (pending + more));
+        block.data = std::unique_ptr<T, Free>(static_cast<T *>(allocateBlock(block.capacity * sizeof(T))),
+                                              Free{block.capacity * sizeof(T)});
         if (pending > 0)
             std::memcpy(static_cast<void *>(block.data.get()), m_blocks.back().data.get() + m_start, pending * sizeof(T));
         block.size = pending;
@@ -220,7 +234,7 @@ private:
         m_start = 0;
     }
 
-    size_t m_blockSize;
+    static constexpr size_t kFirstBlockBytes = size_t(64) << 10;
     std::vector<Block> m_blocks;
     size_t m_start = 0; // where the current run begins in the last block
 };
@@ -260,6 +274,12 @@ public:
         append(QStringView(sourceLineFeed ? sourceLineFeed : &lineFeed, 1));
     }
     bool collecting() const { return m_copying || m_viewSize > 0; }
+    // Forgets every copy taken so far (a copy being made stays).
+    void rewind()
+    {
+        if (!m_copying)
+            m_chars.rewind();
+    }
     QStringView take()
     {
         const qsizetype viewSize = std::exchange(m_viewSize, 0);
@@ -302,17 +322,14 @@ private:
         return QStringView(data, qsizetype(size));
     }
 
-    PinnedRuns<char16_t> m_chars{size_t(1) << 20};
+    PinnedRuns<char16_t> m_chars;
     const char16_t *m_view = nullptr;
     qsizetype m_viewSize = 0;
     bool m_copying = false;
 };
 
 // The parameters of every tag, each tag's in one run.
-class THTMLParser::ParamStore : public PinnedRuns<THTMLParam> {
-public:
-    ParamStore() : PinnedRuns(size_t(1) << 16) {}
-};
+class THTMLParser::ParamStore : public PinnedRuns<THTMLParam> {};
 
 THTMLParser::THTMLParser() : m_storage(std::make_unique<Storage>()), m_params(std::make_unique<ParamStore>()) {}
 THTMLParser::~THTMLParser() = default;
@@ -361,7 +378,7 @@ void THTMLParser::addTag(QStringView raw)
     const auto [params, count] = m_params->take();
     tag.Params.m_begin = params;
     tag.Params.m_end = params + count;
-    Nodes.emplace_back(tag);
+    deliver(tag);
 }
 
 void THTMLParser::addText(QStringView collected)
@@ -369,7 +386,19 @@ void THTMLParser::addText(QStringView collected)
     THTMLText text;
     text.RawText = collected;
     text.Text = m_storage->decoded(text.RawText);
-    Nodes.emplace_back(text);
+    deliver(text);
+}
+
+void THTMLParser::deliver(THTMLNode &&node)
+{
+    if (!m_visit) {
+        Nodes.push_back(std::move(node));
+        return;
+    }
+    (*m_visit)(node);
+    // The node is gone: the room its copies took can be used again.
+    m_storage->rewind();
+    m_params->rewind();
 }
 
 void THTMLParser::LoadSource(const QByteArray &bytes)
@@ -487,8 +516,20 @@ void THTMLParser::Parse()
 
 void THTMLParser::ParseText(const QString &text)
 {
-    m_kept.append(text); // the nodes' views point into the text
     Nodes.reserve(Nodes.size() + mostNodes(text)); // untouched room costs no memory
+    parseWholeText(text);
+}
+
+void THTMLParser::ScanText(const QString &text, const std::function<void(const THTMLNode &)> &visit)
+{
+    m_visit = &visit;
+    parseWholeText(text);
+    m_visit = nullptr;
+}
+
+void THTMLParser::parseWholeText(const QString &text)
+{
+    m_kept.append(text); // the nodes' views point into the text
     ParseState state;
     const QStringView kept = m_kept.constLast();
     scan(kept, true, state);

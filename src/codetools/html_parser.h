@@ -13,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include "app/large_blocks.h"
+#include <functional>
 #include <memory>
 #include <variant>
 #include <vector>
@@ -62,7 +64,7 @@ public:
     THTMLParser &operator=(const THTMLParser &) = delete;
 
     QStringList Source;           // the input lines, filled by the caller
-    std::vector<THTMLNode> Nodes; // the result of Parse
+    std::vector<THTMLNode, LargeBlockAllocator<THTMLNode>> Nodes; // the result of Parse
 
     // Splits file bytes into Source at CR LF, lone CR or lone LF; the bytes
     // are read as UTF-8 when valid, else one byte per character.
@@ -72,6 +74,11 @@ public:
     // Tokenizes a whole text as if it were loaded into Source (lines end at
     // CR LF, a lone CR or a lone LF) without building the line list.
     void ParseText(const QString &text);
+    // Tokenizes a whole text as ParseText does but hands each node to
+    // `visit` instead of keeping it: the node and its strings are valid only
+    // during the call. A large page is read in little more memory than its
+    // text.
+    void ScanText(const QString &text, const std::function<void(const THTMLNode &)> &visit);
 
 private:
     class Storage;
@@ -88,10 +95,13 @@ private:
     void finishParse(ParseState &state);
     void addTag(QStringView raw);
     void addText(QStringView raw);
+    void deliver(THTMLNode &&node);
+    void parseWholeText(const QString &text);
 
     std::unique_ptr<Storage> m_storage;
     std::unique_ptr<ParamStore> m_params;
     QStringList m_kept; // the parsed texts and lines
+    const std::function<void(const THTMLNode &)> *m_visit = nullptr; // while scanning
 };
 
 // Upper-cases ASCII letters only.

@@ -109,24 +109,80 @@ TEST(HtmlParser, LoadSourceSplitsEveryBreakStyle)
     EXPECT_EQ(parser.Source, (QStringList{"a", "b", "c", "d"}));
 }
 
-TEST(HtmlParser, ParseTextMatchesParsingTheLoadedLines)
+// Every field of every node, one line each.
+QStringList everything(const std::vector<THTMLNode, LargeBlockAllocator<THTMLNode>> &nodes)
 {
-    const QByteArray page("<p class=x>one\r\ntwo<a\rhref=y>three\n\n&amp; <b\r\n");
-    THTMLParser lines;
-    lines.LoadSource(page);
-    lines.Parse();
-    THTMLParser whole;
-    whole.ParseText(QString::fromLatin1(page));
-    ASSERT_EQ(whole.Nodes.size(), lines.Nodes.size());
-    for (size_t i = 0; i < lines.Nodes.size(); ++i) {
-        if (const auto *tag = std::get_if<THTMLTag>(&lines.Nodes[i])) {
-            ASSERT_TRUE(std::holds_alternative<THTMLTag>(whole.Nodes[i]));
-            EXPECT_EQ(std::get<THTMLTag>(whole.Nodes[i]).RawText, tag->RawText);
+    QStringList out;
+    for (const THTMLNode &node : nodes) {
+        if (const auto *tag = std::get_if<THTMLTag>(&node)) {
+            QString line = QStringLiteral("T|%1|%2").arg(tag->Name, tag->RawText);
+            for (const THTMLParam &p : tag->Params)
+                line += QStringLiteral("|%1=%2(%3)").arg(p.Name, p.Value, p.RawText);
+            out << line;
         } else {
-            ASSERT_TRUE(std::holds_alternative<THTMLText>(whole.Nodes[i]));
-            EXPECT_EQ(std::get<THTMLText>(whole.Nodes[i]).RawText, std::get<THTMLText>(lines.Nodes[i]).RawText);
+            const auto &text = std::get<THTMLText>(node);
+            out << QStringLiteral("X|%1|%2").arg(text.Text, text.RawText);
         }
     }
+    return out;
+}
+
+QStringList parsedLines(const QByteArray &page)
+{
+    THTMLParser parser;
+    parser.LoadSource(page);
+    parser.Parse();
+    return everything(parser.Nodes);
+}
+
+QStringList parsedText(const QByteArray &page)
+{
+    THTMLParser parser;
+    parser.ParseText(QString::fromLatin1(page));
+    return everything(parser.Nodes);
+}
+
+QStringList scannedText(const QByteArray &page)
+{
+    THTMLParser parser;
+    QStringList out;
+    parser.ScanText(QString::fromLatin1(page), [&out](const THTMLNode &node) {
+        std::vector<THTMLNode, LargeBlockAllocator<THTMLNode>> one{node};
+        out += everything(one); // the strings are read while they are valid
+    });
+    return out;
+}
+
+// Pages whose nodes cross line breaks of every style, and pages big enough
+// that copies and parameter lists outgrow the storage blocks mid-node.
+TEST(HtmlParser, WholeTextParsesAsItsLines)
+{
+    QByteArray bigText = "<p>" + QByteArray(3 << 19, 'w') + "&amp;\r\n" + QByteArray(3 << 19, 'v') + " x</p>";
+    QByteArray manyParams = "<table";
+    for (int i = 0; i < 100000; ++i)
+        manyParams += " a" + QByteArray::number(i) + "=\"v " + QByteArray::number(i) + "\"";
+    manyParams += ">";
+    QByteArray crossing;
+    for (int i = 0; i < 20000; ++i)
+        crossing += "<td\r\nclass=c" + QByteArray::number(i) + ">cell &lt;" + QByteArray::number(i) + "&gt;\nnext\rline</td>\n";
+    const QByteArray pages[] = {
+        "<p class=x>one\r\ntwo<a\rhref=y>three\n\n&amp; <b\r\n",
+        "text > more\r\n<i>after\nthe\r\nbreaks</i>",
+        "no break at the end <b>x",
+        "\n\n\r\r\n",
+        "a > b\r\nc",
+        bigText,
+        manyParams,
+        crossing,
+    };
+    for (const QByteArray &page : pages) {
+        const QStringList lines = parsedLines(page);
+        EXPECT_EQ(parsedText(page), lines) << page.left(60).constData();
+        EXPECT_EQ(scannedText(page), lines) << page.left(60).constData();
+    }
+    const QStringList crossingNodes = parsedLines(crossing);
+    EXPECT_EQ(crossingNodes.at(0), QStringLiteral("T|TDCLASS=C0|tdclass=c0"));
+    EXPECT_EQ(crossingNodes.at(1), QStringLiteral("X|cell <0> next line|cell &lt;0&gt;\nnext\nline"));
 }
 
 } // namespace

@@ -1,0 +1,128 @@
+// Random bytes and random mark-up through every engine: each must end,
+// agree with itself where two paths should give the same result, and keep
+// the bounds its output is known to keep. Seeded, so a failure repeats.
+#include "codetools/document_analysis.h"
+#include "codetools/html_compressor.h"
+#include "codetools/html_parser.h"
+#include "codetools/rtf_to_html.h"
+#include "app/text_codec.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace tagloom;
+
+namespace {
+
+const char *const kHtmlPieces[] = {
+    "<", ">", "&", "&#", "&#x", "&#X4", ";", "\"", "=", " ", "  ", "\r", "\n", "\r\n", "\t", "&amp;", "&nbsp;",
+    "&lt", "<!--", "-->", "<!--webbot bot=x -->", "<script>", "</script>", "<pre>", "</pre>", "<textarea>",
+    "<p align=center>", "<P ALIGN=\"center\">", "</p>", "<center>", "<strong>", "</em>", "<blockquote>",
+    "<a href=\"x y\">", "<img alt=\"\" src=a.gif>", "<td nowrap width=5>", "<font face=\"a=b\" color=red>",
+    "title='q'", "=\"", "/", "<br/>", "text", "Gr\xc3\xb6\xc3\x9f""e", "\xe9", "\0", "x",
+};
+
+const char *const kRtfPieces[] = {
+    "{", "}", "\\", "\\par ", "\\pard", "\\b", "\\b0", "\\i ", "\\ul", "\\ulnone", "\\qc", "\\qr", "\\ql",
+    "\\f0", "\\f9 ", "\\fs24", "\\fs-3", "\\fs99999999999", "\\cf1", "\\cf77", "{\\fonttbl{\\f0 Arial;}",
+    "{\\f1\\fnil Times \"New\";}", "{\\colortbl;\\red255\\green0\\blue0;", "\\red300", "\\'e9", "\\'0", "\\'",
+    "\\'zz", "\\{", "\\}", "\\\\", "{\\*\\generator x;}", "{\\pntext", "\\pntext", "{\\*\\pn", "\\bullet",
+    "\\tab", "\\line", "\\u8364?", "text", " ", "\r\n", "\n", "\xe9", "<", "&",
+};
+
+template <size_t N>
+QByteArray randomInput(std::mt19937 &random, const char *const (&pieces)[N])
+{
+    QByteArray input;
+    const int count = std::uniform_int_distribution<int>(0, 120)(random);
+    const bool bytes = random() % 4 == 0; // every fourth input is raw bytes
+    for (int i = 0; i < count; ++i) {
+        if (bytes)
+            input += char(random() & 0xff);
+        else if (const char *piece = pieces[random() % N]; *piece)
+            input += piece;
+        else
+            input += '\0';
+    }
+    return input;
+}
+
+QStringList nodeTexts(const THTMLNode &node)
+{
+    if (const auto *tag = std::get_if<THTMLTag>(&node)) {
+        QStringList out{QStringLiteral("T"), tag->Name.toString(), tag->RawText.toString()};
+        for (const THTMLParam &p : tag->Params)
+            out << p.Name.toString() << p.Value.toString() << p.RawText.toString();
+        return out;
+    }
+    const auto &text = std::get<THTMLText>(node);
+    return {QStringLiteral("X"), text.Text.toString(), text.RawText.toString()};
+}
+
+TEST(EngineFuzz, TokenizerAndAnalysis)
+{
+    std::mt19937 random(20261209);
+    for (int round = 0; round < 600; ++round) {
+        const QByteArray input = randomInput(random, kHtmlPieces);
+        THTMLParser lines;
+        lines.LoadSource(input);
+        lines.Parse();
+        THTMLParser whole;
+        whole.ParseText(decode8Bit(input));
+        THTMLParser scanned;
+        size_t visited = 0;
+        bool scanAgrees = true;
+        scanned.ScanText(decode8Bit(input), [&](const THTMLNode &node) {
+            scanAgrees = scanAgrees && visited < lines.Nodes.size() && nodeTexts(node) == nodeTexts(lines.Nodes[visited]);
+            ++visited;
+        });
+        ASSERT_EQ(whole.Nodes.size(), lines.Nodes.size()) << input.toHex().constData();
+        EXPECT_TRUE(scanAgrees && visited == lines.Nodes.size()) << input.toHex().constData();
+        for (size_t i = 0; i < lines.Nodes.size(); ++i) {
+            ASSERT_EQ(nodeTexts(whole.Nodes[i]), nodeTexts(lines.Nodes[i])) << input.toHex().constData();
+            // Marks end nodes, so no node's raw text holds one.
+            const QStringView raw = std::visit([](const auto &node) { return node.RawText; }, lines.Nodes[i]);
+            ASSERT_FALSE(raw.contains(QLatin1Char('<')) || raw.contains(QLatin1Char('>'))) << input.toHex().constData();
+        }
+        const QVector<AnalysisRow> rows = analyseFile(input);
+        ASSERT_FALSE(rows.isEmpty());
+        EXPECT_EQ(rows, analyseDocument(lines)) << input.toHex().constData();
+    }
+}
+
+TEST(EngineFuzz, Compressor)
+{
+    std::mt19937 random(7);
+    for (int round = 0; round < 600; ++round) {
+        const QByteArray input = randomInput(random, kHtmlPieces);
+        THTMLCompressor compressor;
+        compressor.BlockquoteToUl = random() % 2;
+        compressor.InvCommas = random() % 4 != 0;
+        compressor.LoadBytes(input);
+        compressor.Compress();
+        const QByteArray once = compressor.Buffer();
+        compressor.Compress(); // already compressed: nothing changes
+        EXPECT_EQ(compressor.Buffer(), once);
+        EXPECT_LE(once.size(), input.size()) << input.toHex().constData();
+
+        THTMLCompressor idle;
+        idle.InvCommas = idle.AllReturns = idle.Returns = idle.Webbots = idle.Spaces = idle.SimpleTags = idle.Center =
+            false;
+        idle.LoadBytes(input);
+        idle.Compress();
+        EXPECT_EQ(idle.Buffer(), input);
+    }
+}
+
+TEST(EngineFuzz, RtfToHtml)
+{
+    std::mt19937 random(1999);
+    for (int round = 0; round < 600; ++round) {
+        const QString rtf = QString::fromLatin1(randomInput(random, kRtfPieces));
+        const QString html = RtfToHtml(QStringLiteral("{\\rtf1\\ansi ") + rtf);
+        // Linear: a bounded amount of mark-up per input character.
+        EXPECT_LE(html.size(), 64 * (rtf.size() + 16)) << rtf.toStdString();
+    }
+}
+
+} // namespace
