@@ -1,4 +1,6 @@
 #include "codetools/document_analysis.h"
+#include "codetools/html_parser.h"
+#include "common/golden_files.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +56,25 @@ TEST(DocumentAnalysis, FindingsInDocumentOrder)
     };
     for (const auto &c : cases)
         EXPECT_EQ(rowsOf(c.page), c.rows) << c.page;
+}
+
+// Whole pages, one finding per line: "INVALID<TAB>MESSAGE<TAB>TYPE". The
+// rows are the same whether the nodes are kept or checked as they come.
+TEST(DocumentAnalysis, GoldenPages)
+{
+    const auto cases = test::goldenCases(QStringLiteral("analysis"));
+    ASSERT_FALSE(cases.empty());
+    for (const auto &c : cases) {
+        const QVector<AnalysisRow> rows = analyseFile(c.input);
+        QByteArray lines;
+        for (const AnalysisRow &row : rows)
+            lines += (row.invalid + QLatin1Char('\t') + row.message + QLatin1Char('\t') + row.type).toUtf8() + '\n';
+        EXPECT_EQ(lines, c.expected) << c.name.toStdString();
+        THTMLParser parser;
+        parser.LoadSource(c.input);
+        parser.Parse();
+        EXPECT_EQ(analyseDocument(parser), rows) << c.name.toStdString();
+    }
 }
 
 } // namespace

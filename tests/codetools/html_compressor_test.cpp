@@ -1,4 +1,5 @@
 #include "codetools/html_compressor.h"
+#include "common/golden_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -195,14 +196,10 @@ TEST(HtmlCompressor, LongInputCompressesLikeItsPieces)
 
 TEST(HtmlCompressor, GoldenPages)
 {
-    const QDir cases(QFileInfo(QStringLiteral(TAGLOOM_SOURCE_DATA_DIR)).absolutePath() +
-                     QStringLiteral("/tests/data/compressor"));
-    const QStringList names = cases.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    ASSERT_FALSE(names.isEmpty()) << cases.path().toStdString();
-    for (const QString &name : names) {
-        const QByteArray expected = readFile(cases.filePath(name + QStringLiteral("/expected")));
-        EXPECT_EQ(compressed(readFile(cases.filePath(name + QStringLiteral("/input")))), expected) << name.toStdString();
-    }
+    const auto cases = test::goldenCases(QStringLiteral("compressor"));
+    ASSERT_FALSE(cases.empty());
+    for (const auto &c : cases)
+        EXPECT_EQ(compressed(c.input), c.expected) << c.name.toStdString();
 }
 
 TEST(HtmlCompressor, LoadCompressSave)

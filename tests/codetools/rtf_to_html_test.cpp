@@ -1,4 +1,5 @@
 #include "codetools/rtf_to_html.h"
+#include "common/golden_files.h"
 
 #include <gtest/gtest.h>
 
@@ -170,6 +171,16 @@ TEST(RtfToHtml, WholeDocument)
                           "\r\n<P ALIGN=CENTER><FONT FACE=\"Arial\" COLOR=\"#FF0000\" SIZE=\"3\">Centred"
                           "\r\n<P>\r\n<LI>1 &lt 2"
                           "\r\n</UL>End"));
+}
+
+// Whole documents as the rich-text field saves them; the RTF is 8-bit text
+// read as Latin-1 and the HTML is compared as UTF-8.
+TEST(RtfToHtml, GoldenDocuments)
+{
+    const auto cases = test::goldenCases(QStringLiteral("rtf"));
+    ASSERT_FALSE(cases.empty());
+    for (const auto &c : cases)
+        EXPECT_EQ(RtfToHtml(QString::fromLatin1(c.input)).toUtf8(), c.expected) << c.name.toStdString();
 }
 
 } // namespace
