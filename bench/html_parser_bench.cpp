@@ -56,4 +56,13 @@ void BM_AnalyseInstalledPages(benchmark::State &state)
 }
 BENCHMARK(BM_AnalyseInstalledPages)->Unit(benchmark::kMillisecond);
 
+void BM_AnalyseOneLine50MB(benchmark::State &state)
+{
+    static const QByteArray page = tagloom::bench::oneLinePage(50 * 1024 * 1024);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tagloom::analyseFile(page).size());
+    state.SetBytesProcessed(state.iterations() * page.size());
+}
+BENCHMARK(BM_AnalyseOneLine50MB)->Unit(benchmark::kMillisecond)->Iterations(2);
+
 } // namespace

@@ -110,48 +110,41 @@ bool decodesToItself(QStringView raw)
 }
 
 // Decodes the `n` characters at `text` in place (the result is never
-// longer) and returns the decoded length.
+// longer) and returns the decoded length. One pass does both steps: LF to
+// space with runs of spaces collapsed, and the references of the collapsed
+// text decoded left to right. What is decoded is never looked at again, and
+// the collapsing goes by the text as it was, not by decoded characters.
 qsizetype decodeInPlace(char16_t *text, qsizetype n)
 {
-    // LF to space and runs of spaces to one, in one pass.
-    qsizetype w = 0;
+    qsizetype w = 0;      // the decoded text ends here
+    qsizetype start = -1; // the "&" of the reference being collected, in the decoded text
+    bool afterSpace = false;
     for (qsizetype r = 0; r < n; ++r) {
         const char16_t c = text[r] == u'\n' ? u' ' : text[r];
-        if (c == u' ' && w > 0 && text[w - 1] == u' ')
+        if (c == u' ' && afterSpace)
             continue;
-        text[w++] = c;
-    }
-    n = w;
-    // References, left to right; what is decoded is never looked at again.
-    // Decoded text is written at `w`, which never passes `copied`, so the
-    // text still to be read is never overwritten.
-    w = 0;
-    qsizetype copied = 0; // text before this index is settled
-    qsizetype start = -1; // the "&" of the reference being collected
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = text[i];
+        afterSpace = c == u' ';
+        text[w] = c;
         if (c == u'&') {
-            start = i;
+            start = w++;
             continue;
         }
-        if (start < 0 || (c != u';' && c != u' '))
-            continue;
-        const QStringView reference(text + start, i - start + 1);
-        int code = -1;
-        if (reference.size() >= 3 && reference.at(1) == QLatin1Char('#'))
-            code = numericCode(reference);
-        else if (c == u';')
-            code = namedEntityCode(reference);
-        if (code >= 0) {
-            std::memmove(text + w, text + copied, size_t(start - copied) * sizeof(char16_t));
-            w += start - copied;
-            text[w++] = characterForCode(code).unicode();
-            copied = i + 1;
+        if (start >= 0 && (c == u';' || c == u' ')) {
+            const QStringView reference(text + start, w - start + 1);
+            int code = -1;
+            if (reference.size() >= 3 && reference.at(1) == QLatin1Char('#'))
+                code = numericCode(reference);
+            else if (c == u';')
+                code = namedEntityCode(reference);
+            if (code >= 0) {
+                text[start] = characterForCode(code).unicode();
+                w = start;
+            }
+            start = -1;
         }
-        start = -1;
+        ++w;
     }
-    std::memmove(text + w, text + copied, size_t(n - copied) * sizeof(char16_t));
-    return w + n - copied;
+    return w;
 }
 
 } // namespace
