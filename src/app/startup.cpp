@@ -12,6 +12,12 @@
 #include <QStandardPaths>
 #include <exception>
 
+// The program's own pictures live in a static library: register them.
+static void initAppResources()
+{
+    Q_INIT_RESOURCE(app_resources);
+}
+
 namespace tagloom {
 
 namespace {
@@ -46,11 +52,13 @@ QString settingsPath(const char *variable, const QString &fallback)
 
 int runTagloom(int argc, char **argv)
 {
+    initAppResources();
     QApplication::setOrganizationName(QStringLiteral("Quenby"));
     QApplication::setApplicationName(QStringLiteral("Tagloom"));
     TagloomApplication app(argc, argv);
     // Toolbar pictures come from the desktop's icon theme; Breeze fills the gaps.
     QIcon::setFallbackThemeName(QStringLiteral("breeze"));
+    app.setWindowIcon(QIcon(QStringLiteral(":/tagloom/tagloom.svg")));
 
     // 1. The splash, painted at once.
     QSplashScreen *splash = createSplash();
