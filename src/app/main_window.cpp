@@ -154,7 +154,14 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget *parent)
     connect(&m_commandLineTimer, &QTimer::timeout, this, &MainWindow::commandLineTick);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The children outlive this body: the document windows and the MDI area
+    // must not signal a main window that is half gone.
+    m_mdi->disconnect(this);
+    for (DocumentWindow *doc : m_mdi->findChildren<DocumentWindow *>())
+        doc->disconnect(this);
+}
 
 // --- commands --------------------------------------------------------------
 

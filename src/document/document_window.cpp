@@ -231,8 +231,9 @@ void DocumentWindow::buildMenus()
         {"Window.LineNumbers", &EditorCommands::toggleLineNumbers},
         {"Window.Gutter", &EditorCommands::toggleGutter},
     };
+    EditorCommands *commands = m_commands; // lives as long as this window
     for (const auto &[id, run] : editing)
-        m_actions.on(QLatin1String(id), [this, run = run] { (m_commands->*run)(); });
+        m_actions.on(QLatin1String(id), [commands, run = run] { (commands->*run)(); });
     for (int n = 0; n < 10; ++n) {
         m_actions.on(QStringLiteral("Search.Bookmarks.Set.%1").arg(n), [this, n] { m_commands->setBookmark(n); });
         m_actions.on(QStringLiteral("Search.Bookmarks.Go.%1").arg(n), [this, n] { m_commands->goToBookmark(n); });

@@ -369,7 +369,9 @@ bool EditorCommands::handleKey(int key, Qt::KeyboardModifiers modifiers)
 
 bool EditorCommands::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_editor && event->type() == QEvent::KeyPress) {
+    // The event's type first: while the editor is being destroyed it still
+    // sends events here, and it is no longer a CodeEditor to compare with.
+    if (event->type() == QEvent::KeyPress && watched == m_editor) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (handleKey(key->key(), key->modifiers()))
             return true;
