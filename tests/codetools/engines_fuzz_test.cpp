@@ -30,6 +30,14 @@ const char *const kRtfPieces[] = {
     "\\tab", "\\line", "\\u8364?", "text", " ", "\r\n", "\n", "\xe9", "<", "&",
 };
 
+// 600 inputs per engine; TAGLOOM_FUZZ_ROUNDS asks for more (the sanitizer run).
+int rounds()
+{
+    bool ok = false;
+    const int asked = qEnvironmentVariableIntValue("TAGLOOM_FUZZ_ROUNDS", &ok);
+    return ok && asked > 0 ? asked : 600;
+}
+
 template <size_t N>
 QByteArray randomInput(std::mt19937 &random, const char *const (&pieces)[N])
 {
@@ -62,7 +70,7 @@ QStringList nodeTexts(const THTMLNode &node)
 TEST(EngineFuzz, TokenizerAndAnalysis)
 {
     std::mt19937 random(20261209);
-    for (int round = 0; round < 600; ++round) {
+    for (int round = 0, n = rounds(); round < n; ++round) {
         const QByteArray input = randomInput(random, kHtmlPieces);
         THTMLParser lines;
         lines.LoadSource(input);
@@ -93,7 +101,7 @@ TEST(EngineFuzz, TokenizerAndAnalysis)
 TEST(EngineFuzz, Compressor)
 {
     std::mt19937 random(7);
-    for (int round = 0; round < 600; ++round) {
+    for (int round = 0, n = rounds(); round < n; ++round) {
         const QByteArray input = randomInput(random, kHtmlPieces);
         THTMLCompressor compressor;
         compressor.BlockquoteToUl = random() % 2;
@@ -117,7 +125,7 @@ TEST(EngineFuzz, Compressor)
 TEST(EngineFuzz, RtfToHtml)
 {
     std::mt19937 random(1999);
-    for (int round = 0; round < 600; ++round) {
+    for (int round = 0, n = rounds(); round < n; ++round) {
         const QString rtf = QString::fromLatin1(randomInput(random, kRtfPieces));
         const QString html = RtfToHtml(QStringLiteral("{\\rtf1\\ansi ") + rtf);
         // Linear: a bounded amount of mark-up per input character.
