@@ -56,9 +56,17 @@ bool isValidUtf8(const QByteArray &bytes)
     return true;
 }
 
+QString decodeUtf8(const QByteArray &bytes)
+{
+    // Qt's decoder drops a leading byte-order mark.
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QChar(0xFEFF) + QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    return QString::fromUtf8(bytes);
+}
+
 QString decode8Bit(const QByteArray &bytes)
 {
-    return isValidUtf8(bytes) ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+    return isValidUtf8(bytes) ? decodeUtf8(bytes) : QString::fromLatin1(bytes);
 }
 
 QByteArray encode8Bit(const QString &text)

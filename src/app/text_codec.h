@@ -9,6 +9,9 @@
 namespace tagloom {
 
 bool isValidUtf8(const QByteArray &bytes);
+// UTF-8 bytes as text; a byte-order mark at the start stays, as U+FEFF, so
+// that encoding the text again gives the same bytes.
+QString decodeUtf8(const QByteArray &bytes);
 QString decode8Bit(const QByteArray &bytes);
 // UTF-8, which is plain ASCII for ASCII text.
 QByteArray encode8Bit(const QString &text);

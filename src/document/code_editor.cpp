@@ -1,5 +1,7 @@
 #include "document/code_editor.h"
 
+#include "app/text_codec.h"
+
 #include "document/completion_lists.h"
 #include "document/completion_popup.h"
 #include "document/insertion.h"
@@ -56,7 +58,7 @@ QByteArray CodeEditor::toBytes(const QString &text) const
 
 QString CodeEditor::fromBytes(const QByteArray &bytes) const
 {
-    return m_encoding == TextEncoding::Utf8 ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+    return m_encoding == TextEncoding::Utf8 ? decodeUtf8(bytes) : QString::fromLatin1(bytes);
 }
 
 QByteArray CodeEditor::bytesAt(qint64 start, qint64 end) const
@@ -305,6 +307,14 @@ void CodeEditor::replaceAllSilently(const QString &text)
     m_selectionOfToken.clear();
     m_noLines = bytes.isEmpty() && text.isEmpty() && m_noLines;
     --m_silent;
+    setModifiedFlag(wasModified);
+}
+
+void CodeEditor::forgetHistory()
+{
+    const bool wasModified = isModifiedFlag();
+    SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
+    m_selectionOfToken.clear();
     setModifiedFlag(wasModified);
 }
 

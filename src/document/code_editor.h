@@ -47,6 +47,8 @@ public:
     void replaceAllSilently(const QString &text);
     // Clear All: no lines at all; not recorded, history emptied, flag kept.
     void clearAllLines();
+    // Empties the undo and redo history; the text and the flag stay.
+    void forgetHistory();
 
     QByteArray buffer() const;
     bool hasNoLines() const { return m_noLines && length() == 0; }

@@ -415,6 +415,7 @@ void DocumentWindow::runProofCheck()
     if (!m_context.spellChecker)
         return;
     m_proofView->setPlainText(m_editor->allText());
+    m_proofShown = m_proofView->checkedText();
     m_codeStack->setCurrentWidget(m_proofView);
     SpellChecker &checker = m_context.spellChecker();
     if (!checker.isReady())
@@ -427,7 +428,14 @@ void DocumentWindow::runProofCheck()
 
 void DocumentWindow::closeProofCheck()
 {
-    m_editor->replaceAllSilently(m_proofView->toPlainText());
+    // An unedited check leaves the document's bytes alone; an edited one
+    // comes back character for character (line breaks become CR LF).
+    const QString checked = m_proofView->checkedText();
+    if (checked == m_proofShown)
+        m_editor->forgetHistory();
+    else
+        m_editor->replaceAllSilently(checked);
+    m_proofShown.clear();
     m_codeStack->setCurrentWidget(m_editor);
     m_editor->update();
     m_proofBar->hide();

@@ -90,6 +90,7 @@ public:
     void runProofCheck();
     void closeProofCheck();
     bool isProofChecking() const;
+    ProofCheckView *proofView() const { return m_proofView; }
 
     // Validate Document: the text goes to the analysis working file and the
     // analysis window shows its findings.
@@ -124,6 +125,7 @@ private:
     EmbeddedStyles *m_embeddedStyles = nullptr;
     EditorCommands *m_commands = nullptr;
     ProofCheckView *m_proofView = nullptr;
+    QString m_proofShown; // the text the proof check showed, to tell whether it was edited
     QWidget *m_proofBar = nullptr;
     QStackedWidget *m_codeStack = nullptr;
     QTabWidget *m_tabs = nullptr;

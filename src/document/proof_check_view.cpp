@@ -14,6 +14,17 @@ ProofCheckView::ProofCheckView(QWidget *parent) : QPlainTextEdit(parent)
     setFont(QFont(QStringLiteral("Courier New"), 10));
 }
 
+QString ProofCheckView::checkedText() const
+{
+    QString text;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (block != document()->begin())
+            text += QLatin1Char('\n');
+        text += block.text();
+    }
+    return text;
+}
+
 int ProofCheckView::runCheck(SpellChecker &checker)
 {
     m_checker = &checker;

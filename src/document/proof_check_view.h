@@ -16,6 +16,9 @@ public:
 
     // Underlines the misspelt words; returns how many there are.
     int runCheck(SpellChecker &checker);
+    // The text as it stands, character for character: lines joined by LF.
+    // (toPlainText() would turn no-break spaces into plain ones.)
+    QString checkedText() const;
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;

@@ -46,6 +46,10 @@ TEST(TextCodec, DecodeKeepsEveryByteOfAnInvalidFile)
     EXPECT_EQ(text.at(3), QChar(0xe9));
     EXPECT_EQ(text.at(8), QChar(0));
     EXPECT_EQ(decode8Bit(QByteArray("caf\xc3\xa9")), QString::fromUtf8("caf\xc3\xa9"));
+    // A byte-order mark is text like any other and comes back on encoding.
+    const QByteArray marked("\xEF\xBB\xBFhi");
+    EXPECT_EQ(decode8Bit(marked), QChar(0xFEFF) + QStringLiteral("hi"));
+    EXPECT_EQ(encode8Bit(decode8Bit(marked)), marked);
 }
 
 } // namespace

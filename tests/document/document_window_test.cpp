@@ -1,6 +1,7 @@
 #include "common/temp_data.h"
 #include "document/code_editor.h"
 #include "document/document_window.h"
+#include "document/proof_check_view.h"
 #include "document/spell_checker.h"
 #include "document/syntax_table.h"
 #include "app/settings_store.h"
@@ -10,6 +11,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -214,6 +217,23 @@ TEST_F(DocumentWindowTest, ProofCheckCopiesBackWithoutUndo)
     EXPECT_EQ(doc->editor()->allText(), QStringLiteral("<p class=\"wrng\">Hello wrold</p>"));
     EXPECT_TRUE(doc->isModified());
     EXPECT_FALSE(doc->editor()->isUndoAvailable());
+
+    // An unedited check keeps every byte: a byte-order mark, a NUL, no-break
+    // spaces (which the text view's plain text would turn into spaces).
+    folder.write(QStringLiteral("/marked.htm"), QByteArray("\xEF\xBB\xBF<p>Hello\0wrold\xC2\xA0</p>\r\nnext", 29));
+    doc->LoadDocument(folder.file(QStringLiteral("/marked.htm")));
+    const QByteArray loaded = doc->editor()->buffer();
+    ASSERT_EQ(loaded.size(), 29);
+    doc->runProofCheck();
+    doc->closeProofCheck();
+    EXPECT_EQ(doc->editor()->buffer(), loaded);
+    EXPECT_FALSE(doc->isModified());
+    // Edited, the checked text comes back; the mark survives the trip.
+    doc->runProofCheck();
+    QTextCursor word = doc->proofView()->document()->find(QStringLiteral("wrold"));
+    word.insertText(QStringLiteral("world"));
+    doc->closeProofCheck();
+    EXPECT_EQ(doc->editor()->buffer(), QByteArray(loaded).replace("wrold", "world"));
 }
 
 TEST(SpellChecker, SkipsMarkupAndFindsMisspellings)
