@@ -26,7 +26,7 @@ void tokenize(benchmark::State &state, const QByteArray &input)
 {
     measure(state, input.size(), [&input] {
         tagloom::THTMLParser parser;
-        parser.ParseText(tagloom::decode8Bit(input));
+        parser.ParseBytes(input);
         benchmark::DoNotOptimize(parser.Nodes.size());
     });
 }

@@ -2,7 +2,6 @@
 
 #include "codetools/analysis_rules.h"
 #include "codetools/html_parser.h"
-#include "app/text_codec.h"
 
 namespace tagloom {
 
@@ -71,7 +70,7 @@ QVector<AnalysisRow> analyseFile(const QByteArray &fileBytes)
     QVector<AnalysisRow> rows;
     TagChecker checker(rows);
     THTMLParser parser;
-    parser.ScanText(decode8Bit(fileBytes), [&checker](const THTMLNode &node) { checker.check(node); });
+    parser.ScanBytes(fileBytes, [&checker](const THTMLNode &node) { checker.check(node); });
     checker.finish();
     return rows;
 }

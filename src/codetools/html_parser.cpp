@@ -4,6 +4,7 @@
 #include "app/list_file.h"
 #include "app/text_codec.h"
 
+#include <QStringDecoder>
 #include <cstring>
 #include <utility>
 #include <string>
@@ -248,7 +249,14 @@ private:
 // The parameters of every tag, each tag's in one run.
 class THTMLParser::ParamStore : public PinnedRuns<THTMLParam> {};
 
-THTMLParser::THTMLParser() : m_storage(std::make_unique<Storage>()), m_params(std::make_unique<ParamStore>()) {}
+// Texts decoded from file bytes.
+class THTMLParser::DecodedText : public PinnedRuns<char16_t> {};
+
+THTMLParser::THTMLParser()
+    : m_storage(std::make_unique<Storage>()), m_params(std::make_unique<ParamStore>()),
+      m_decoded(std::make_unique<DecodedText>())
+{
+}
 THTMLParser::~THTMLParser() = default;
 
 void THTMLParser::addTag(QStringView raw)
@@ -433,25 +441,67 @@ void THTMLParser::Parse()
 
 void THTMLParser::ParseText(const QString &text)
 {
+    m_kept.append(text); // the nodes' views point into the text
     Nodes.reserve(Nodes.size() + mostNodes(text)); // untouched room costs no memory
-    parseWholeText(text);
+    parseWholeText(m_kept.constLast());
 }
 
 void THTMLParser::ScanText(const QString &text, const std::function<void(const THTMLNode &)> &visit)
 {
+    m_kept.append(text);
+    m_visit = &visit;
+    parseWholeText(m_kept.constLast());
+    m_visit = nullptr;
+}
+
+void THTMLParser::ParseBytes(const QByteArray &fileBytes)
+{
+    const QStringView text = keepDecoded(fileBytes);
+    Nodes.reserve(Nodes.size() + mostNodes(text));
+    parseWholeText(text);
+}
+
+void THTMLParser::ScanBytes(const QByteArray &fileBytes, const std::function<void(const THTMLNode &)> &visit)
+{
+    const QStringView text = keepDecoded(fileBytes);
     m_visit = &visit;
     parseWholeText(text);
     m_visit = nullptr;
 }
 
-void THTMLParser::parseWholeText(const QString &text)
+// The bytes decoded as decode8Bit does, into the parser's own large blocks:
+// a big file's text then costs no fault per 4 KiB page.
+QStringView THTMLParser::keepDecoded(const QByteArray &bytes)
 {
-    m_kept.append(text); // the nodes' views point into the text
+    const qsizetype n = bytes.size();
+    // UTF-8 never gives more UTF-16 units than it has bytes.
+    char16_t *out = m_decoded->extend(size_t(n));
+    char16_t *end = out;
+    if (isValidUtf8(bytes)) {
+        QByteArrayView rest(bytes);
+        if (rest.startsWith("\xEF\xBB\xBF")) { // the mark stays, as in decode8Bit
+            *end++ = u'\xFEFF';
+            rest = rest.sliced(3);
+        }
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        end = reinterpret_cast<char16_t *>(utf8.appendToBuffer(reinterpret_cast<QChar *>(end), rest));
+    } else {
+        const auto *in = reinterpret_cast<const uchar *>(bytes.constData());
+        for (qsizetype i = 0; i < n; ++i)
+            end[i] = in[i];
+        end += n;
+    }
+    m_decoded->giveBack(size_t(n - (end - out)));
+    const auto [text, size] = m_decoded->take();
+    return QStringView(text, qsizetype(size));
+}
+
+void THTMLParser::parseWholeText(QStringView text)
+{
     ParseState state;
-    const QStringView kept = m_kept.constLast();
-    scan(kept, true, state);
-    const QChar last = kept.isEmpty() ? QChar() : kept.back();
-    if (!kept.isEmpty() && last != u'\r' && last != u'\n')
+    scan(text, true, state);
+    const QChar last = text.isEmpty() ? QChar() : text.back();
+    if (!text.isEmpty() && last != u'\r' && last != u'\n')
         endLine(nullptr, state); // the last line has no break of its own
     finishParse(state);
 }

@@ -79,10 +79,15 @@ public:
     // during the call. A large page is read in little more memory than its
     // text.
     void ScanText(const QString &text, const std::function<void(const THTMLNode &)> &visit);
+    // The same from a file's bytes, as LoadSource followed by Parse reads
+    // them; the bytes are decoded once, into the parser's own memory.
+    void ParseBytes(const QByteArray &fileBytes);
+    void ScanBytes(const QByteArray &fileBytes, const std::function<void(const THTMLNode &)> &visit);
 
 private:
     class Storage;
     class ParamStore;
+    class DecodedText;
     struct ParseState;
     // Tokenizes `text`; with `splitLines` a CR LF, lone CR or lone LF ends a
     // line as it would between two lines of Source.
@@ -96,10 +101,12 @@ private:
     void addTag(QStringView raw);
     void addText(QStringView raw);
     void deliver(THTMLNode &&node);
-    void parseWholeText(const QString &text);
+    void parseWholeText(QStringView text);
+    QStringView keepDecoded(const QByteArray &bytes);
 
     std::unique_ptr<Storage> m_storage;
     std::unique_ptr<ParamStore> m_params;
+    std::unique_ptr<DecodedText> m_decoded;
     QStringList m_kept; // the parsed texts and lines
     const std::function<void(const THTMLNode &)> *m_visit = nullptr; // while scanning
 };

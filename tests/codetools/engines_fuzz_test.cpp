@@ -19,7 +19,7 @@ const char *const kHtmlPieces[] = {
     "&lt", "<!--", "-->", "<!--webbot bot=x -->", "<script>", "</script>", "<pre>", "</pre>", "<textarea>",
     "<p align=center>", "<P ALIGN=\"center\">", "</p>", "<center>", "<strong>", "</em>", "<blockquote>",
     "<a href=\"x y\">", "<img alt=\"\" src=a.gif>", "<td nowrap width=5>", "<font face=\"a=b\" color=red>",
-    "title='q'", "=\"", "/", "<br/>", "text", "Gr\xc3\xb6\xc3\x9f""e", "\xe9", "\0", "x",
+    "title='q'", "=\"", "/", "<br/>", "\xEF\xBB\xBF", "text", "Gr\xc3\xb6\xc3\x9f""e", "\xe9", "\0", "x",
 };
 
 const char *const kRtfPieces[] = {
@@ -76,18 +76,22 @@ TEST(EngineFuzz, TokenizerAndAnalysis)
         lines.LoadSource(input);
         lines.Parse();
         THTMLParser whole;
-        whole.ParseText(decode8Bit(input));
+        whole.ParseBytes(input);
+        THTMLParser text;
+        text.ParseText(decode8Bit(input));
         THTMLParser scanned;
         size_t visited = 0;
         bool scanAgrees = true;
-        scanned.ScanText(decode8Bit(input), [&](const THTMLNode &node) {
+        scanned.ScanBytes(input, [&](const THTMLNode &node) {
             scanAgrees = scanAgrees && visited < lines.Nodes.size() && nodeTexts(node) == nodeTexts(lines.Nodes[visited]);
             ++visited;
         });
         ASSERT_EQ(whole.Nodes.size(), lines.Nodes.size()) << input.toHex().constData();
+        ASSERT_EQ(text.Nodes.size(), lines.Nodes.size()) << input.toHex().constData();
         EXPECT_TRUE(scanAgrees && visited == lines.Nodes.size()) << input.toHex().constData();
         for (size_t i = 0; i < lines.Nodes.size(); ++i) {
             ASSERT_EQ(nodeTexts(whole.Nodes[i]), nodeTexts(lines.Nodes[i])) << input.toHex().constData();
+            ASSERT_EQ(nodeTexts(text.Nodes[i]), nodeTexts(lines.Nodes[i])) << input.toHex().constData();
             // Marks end nodes, so no node's raw text holds one.
             const QStringView raw = std::visit([](const auto &node) { return node.RawText; }, lines.Nodes[i]);
             ASSERT_FALSE(raw.contains(QLatin1Char('<')) || raw.contains(QLatin1Char('>'))) << input.toHex().constData();

@@ -1,4 +1,5 @@
 #include "codetools/html_parser.h"
+#include "app/text_codec.h"
 
 #include <gtest/gtest.h>
 
@@ -138,15 +139,22 @@ QStringList parsedLines(const QByteArray &page)
 QStringList parsedText(const QByteArray &page)
 {
     THTMLParser parser;
-    parser.ParseText(QString::fromLatin1(page));
+    parser.ParseText(decode8Bit(page));
     return everything(parser.Nodes);
 }
 
-QStringList scannedText(const QByteArray &page)
+QStringList parsedBytes(const QByteArray &page)
+{
+    THTMLParser parser;
+    parser.ParseBytes(page);
+    return everything(parser.Nodes);
+}
+
+QStringList scannedBytes(const QByteArray &page)
 {
     THTMLParser parser;
     QStringList out;
-    parser.ScanText(QString::fromLatin1(page), [&out](const THTMLNode &node) {
+    parser.ScanBytes(page, [&out](const THTMLNode &node) {
         std::vector<THTMLNode, LargeBlockAllocator<THTMLNode>> one{node};
         out += everything(one); // the strings are read while they are valid
     });
@@ -171,6 +179,8 @@ TEST(HtmlParser, WholeTextParsesAsItsLines)
         "no break at the end <b>x",
         "\n\n\r\r\n",
         "a > b\r\nc",
+        "\xEF\xBB\xBF<p>caf\xC3\xA9\r\n",
+        "<p>caf\xE9 \xA0 Latin-1</p>",
         bigText,
         manyParams,
         crossing,
@@ -178,7 +188,8 @@ TEST(HtmlParser, WholeTextParsesAsItsLines)
     for (const QByteArray &page : pages) {
         const QStringList lines = parsedLines(page);
         EXPECT_EQ(parsedText(page), lines) << page.left(60).constData();
-        EXPECT_EQ(scannedText(page), lines) << page.left(60).constData();
+        EXPECT_EQ(parsedBytes(page), lines) << page.left(60).constData();
+        EXPECT_EQ(scannedBytes(page), lines) << page.left(60).constData();
     }
     const QStringList crossingNodes = parsedLines(crossing);
     EXPECT_EQ(crossingNodes.at(0), QStringLiteral("T|TDCLASS=C0|tdclass=c0"));
