@@ -446,14 +446,6 @@ void THTMLParser::ParseText(const QString &text)
     parseWholeText(m_kept.constLast());
 }
 
-void THTMLParser::ScanText(const QString &text, const std::function<void(const THTMLNode &)> &visit)
-{
-    m_kept.append(text);
-    m_visit = &visit;
-    parseWholeText(m_kept.constLast());
-    m_visit = nullptr;
-}
-
 void THTMLParser::ParseBytes(const QByteArray &fileBytes)
 {
     const QStringView text = keepDecoded(fileBytes);

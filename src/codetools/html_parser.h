@@ -10,10 +10,11 @@
 // the parser's own storage, so a large page parses without an allocation or
 // a copy per node. Copy a string (toString()) to keep it.
 
+#include "app/large_blocks.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
-#include "app/large_blocks.h"
 #include <functional>
 #include <memory>
 #include <variant>
@@ -74,14 +75,12 @@ public:
     // Tokenizes a whole text as if it were loaded into Source (lines end at
     // CR LF, a lone CR or a lone LF) without building the line list.
     void ParseText(const QString &text);
-    // Tokenizes a whole text as ParseText does but hands each node to
-    // `visit` instead of keeping it: the node and its strings are valid only
-    // during the call. A large page is read in little more memory than its
-    // text.
-    void ScanText(const QString &text, const std::function<void(const THTMLNode &)> &visit);
     // The same from a file's bytes, as LoadSource followed by Parse reads
     // them; the bytes are decoded once, into the parser's own memory.
     void ParseBytes(const QByteArray &fileBytes);
+    // As ParseBytes, but each node is handed to `visit` instead of being
+    // kept: the node and its strings are valid only during the call, and a
+    // large page is read in little more memory than its text.
     void ScanBytes(const QByteArray &fileBytes, const std::function<void(const THTMLNode &)> &visit);
 
 private:
