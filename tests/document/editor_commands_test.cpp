@@ -254,6 +254,19 @@ TEST_F(EditorCommandsTest, FindStepsThroughBananaThenReportsNotFound)
     EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
+// A byte-order mark is a character of the first line like any other, so
+// a match after it is selected where it stands.
+TEST_F(EditorCommandsTest, FindOnTheFirstLineOfAMarkedFile)
+{
+    load("\xEF\xBB\xBF" "abc\r\nabc");
+    EXPECT_EQ(commands.findNext(QStringLiteral("bc"), {}), 1);
+    EXPECT_EQ(editor.SelectedText(), QStringLiteral("bc"));
+    EXPECT_CARET(1, 5);
+    EXPECT_EQ(commands.findNext(QStringLiteral("bc"), {}), 1);
+    EXPECT_EQ(editor.SelectedText(), QStringLiteral("bc"));
+    EXPECT_CARET(2, 4);
+}
+
 TEST_F(EditorCommandsTest, FindUpPutsTheCaretAtTheMatchStart)
 {
     load("abcabc");
