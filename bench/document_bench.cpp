@@ -1,8 +1,8 @@
 // Opening, colouring and saving a large HTML document: the whole path a user
 // waits on with a 20 MB page.
-#include "document/code_editor.h"
+#include "document/ui/code_editor.h"
 #include "document/document_file.h"
-#include "document/document_window.h"
+#include "document/ui/document_window.h"
 
 #include <QApplication>
 #include <QDirIterator>

@@ -2,7 +2,7 @@
 #include "codetools/document_analysis.h"
 #include "codetools/html_parser.h"
 #include "html_corpus.h"
-#include "app/text_codec.h"
+#include "base/text_codec.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Start-up to main window shown: building the main window, loading the data
 // folder's lists and settings, and showing the window.
-#include "app/main_window.h"
-#include "app/settings_store.h"
+#include "app/ui/main_window.h"
+#include "settings/settings_store.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "app/browser_paths.h"
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <QStandardPaths>
 

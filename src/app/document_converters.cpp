@@ -1,7 +1,7 @@
 #include "app/document_converters.h"
 
-#include "app/file_io.h"
-#include "app/settings_store.h"
+#include "base/file_io.h"
+#include "settings/settings_store.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "codetools/html_compressor.h"
 
-#include "app/file_io.h"
+#include "base/file_io.h"
 #include "codetools/html_compressor_passes.h"
 
 #include <cstring>

@@ -5,7 +5,7 @@
 // <textarea>, <pre> and <script> blocks alone where a pass needs that.
 // Load, Compress, Save; sizes are in bytes.
 
-#include "app/result.h"
+#include "base/result.h"
 
 #include <QByteArray>
 #include <QString>

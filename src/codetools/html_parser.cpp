@@ -1,8 +1,8 @@
 #include "codetools/html_parser.h"
 
 #include "codetools/pinned_runs.h"
-#include "app/list_file.h"
-#include "app/text_codec.h"
+#include "base/list_file.h"
+#include "base/text_codec.h"
 
 #include <QStringDecoder>
 #include <cstring>

@@ -10,7 +10,7 @@
 // the parser's own storage, so a large page parses without an allocation or
 // a copy per node. Copy a string (toString()) to keep it.
 
-#include "app/large_blocks.h"
+#include "base/large_blocks.h"
 
 #include <QString>
 #include <QStringList>

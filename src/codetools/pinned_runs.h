@@ -1,7 +1,7 @@
 #pragma once
 // PinnedRuns: items kept in runs in large blocks that never move.
 
-#include "app/large_blocks.h"
+#include "base/large_blocks.h"
 
 #include <algorithm>
 #include <cstring>

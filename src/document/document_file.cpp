@@ -1,7 +1,7 @@
 #include "document/document_file.h"
 
-#include "app/file_io.h"
-#include "app/text_codec.h"
+#include "base/file_io.h"
+#include "base/text_codec.h"
 
 namespace tagloom {
 

@@ -2,7 +2,7 @@
 // Reading and writing document files. Loading then saving changes nothing but
 // the line breaks (written as CR LF), whatever the bytes are.
 
-#include "app/result.h"
+#include "base/result.h"
 #include "document/editor_text.h"
 
 #include <QString>

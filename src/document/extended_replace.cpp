@@ -1,7 +1,7 @@
 #include "document/extended_replace.h"
 
-#include "app/file_io.h"
-#include "app/text_codec.h"
+#include "base/file_io.h"
+#include "base/text_codec.h"
 
 #include <QByteArrayMatcher>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "document/highlighter_scheme.h"
 
-#include "app/app_settings.h"
-#include "app/settings_store.h"
+#include "settings/app_settings.h"
+#include "settings/settings_store.h"
 
 namespace tagloom {
 

@@ -1,7 +1,7 @@
 #include "tools/tools_commands.h"
 
-#include "app/file_io.h"
-#include "app/text_codec.h"
+#include "base/file_io.h"
+#include "base/text_codec.h"
 #include "codetools/document_analysis.h"
 #include "codetools/html_compressor.h"
 #include "codetools/rtf_to_html.h"

@@ -1,7 +1,7 @@
 #include "vocabulary/server_variables.h"
 
-#include "app/data_folder.h"
-#include "app/list_file.h"
+#include "base/data_folder.h"
+#include "base/list_file.h"
 
 namespace tagloom {
 

@@ -2,7 +2,7 @@
 // The server-variable inserter's vocabulary: per language, the list file of
 // variable names and the text that prints one variable.
 
-#include "app/result.h"
+#include "base/result.h"
 
 #include <QString>
 #include <QStringList>

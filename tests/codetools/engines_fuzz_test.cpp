@@ -5,7 +5,7 @@
 #include "codetools/html_compressor.h"
 #include "codetools/html_parser.h"
 #include "codetools/rtf_to_html.h"
-#include "app/text_codec.h"
+#include "base/text_codec.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,5 +1,5 @@
 #include "codetools/html_parser.h"
-#include "app/text_codec.h"
+#include "base/text_codec.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,94 @@
+#include "app/ui/startup.h"
+
+#include "base/data_folder.h"
+#include "app/ui/main_window.h"
+#include "base/ui/messages.h"
+#include "settings/settings_store.h"
+#include "app/ui/splash.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QStandardPaths>
+#include <exception>
+
+// The program's own pictures live in a static library: register them.
+static void initAppResources()
+{
+    Q_INIT_RESOURCE(app_resources);
+}
+
+namespace tagloom {
+
+namespace {
+
+class TagloomApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    // No exception crosses the event loop: report it and carry on.
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception &e) {
+            showMessage(activeWindow(), MessageKind::Error, QLatin1String(ApplicationTitle),
+                        QString::fromLocal8Bit(e.what()));
+        } catch (...) {
+            showMessage(activeWindow(), MessageKind::Error, QLatin1String(ApplicationTitle),
+                        QStringLiteral("An unexpected error occurred. Your documents are still open."));
+        }
+        return false;
+    }
+};
+
+QString settingsPath(const char *variable, const QString &fallback)
+{
+    const QString fromEnvironment = qEnvironmentVariable(variable);
+    return fromEnvironment.isEmpty() ? fallback : fromEnvironment;
+}
+
+} // namespace
+
+int runTagloom(int argc, char **argv)
+{
+    initAppResources();
+    QApplication::setOrganizationName(QStringLiteral("Quenby"));
+    QApplication::setApplicationName(QStringLiteral("Tagloom"));
+    TagloomApplication app(argc, argv);
+    // Toolbar pictures come from the desktop's icon theme; Breeze fills the gaps.
+    QIcon::setFallbackThemeName(QStringLiteral("breeze"));
+    app.setWindowIcon(QIcon(QStringLiteral(":/tagloom/tagloom.svg")));
+
+    // 1. The splash, painted at once.
+    QSplashScreen *splash = createSplash();
+    splash->show();
+    app.processEvents();
+
+    // 2. The title every window of the program goes by.
+    app.setApplicationVersion(QStringLiteral("5.0"));
+
+    // 3. The main window (then, as they arrive, every dialog once).
+    const QString userPath = settingsPath(
+        "TAGLOOM_USER_SETTINGS",
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Quenby/tagloom-user.reg"));
+    const QString machinePath =
+        settingsPath("TAGLOOM_MACHINE_SETTINGS", QStringLiteral("/etc/xdg/Quenby/tagloom-machine.reg"));
+    SettingsStore userStore(userPath);
+    SettingsStore machineStore(machinePath, SettingsStore::Access::ReadOnly);
+
+    MainWindowOptions options;
+    options.dataFolder = dataFolder();
+    options.userStore = &userStore;
+    options.machineStore = &machineStore;
+    options.arguments = app.arguments().mid(1);
+    MainWindow window(std::move(options));
+
+    // 4-5. The splash goes; the main window shows and the loop runs.
+    splash->finish(&window);
+    delete splash;
+    window.show();
+    return app.exec();
+}
+
+} // namespace tagloom

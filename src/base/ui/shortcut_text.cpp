@@ -1,0 +1,40 @@
+#include "base/ui/shortcut_text.h"
+
+#include <QHash>
+#include <QStringList>
+
+namespace tagloom {
+
+QKeySequence shortcutFromText(const QString &text)
+{
+    // Key names of the stored texts that Qt spells otherwise.
+    static const QHash<QString, QString> aliases = {
+        {QStringLiteral("enter"), QStringLiteral("Return")},
+        {QStringLiteral("bksp"), QStringLiteral("Backspace")},
+        {QStringLiteral("pgdn"), QStringLiteral("PgDown")},
+        {QStringLiteral("esc"), QStringLiteral("Esc")},
+        {QStringLiteral("ins"), QStringLiteral("Ins")},
+        {QStringLiteral("del"), QStringLiteral("Del")},
+    };
+    if (text.isEmpty())
+        return QKeySequence();
+    QStringList parts = text.split(QLatin1Char('+'));
+    QString key = parts.takeLast();
+    if (key.isEmpty() && !parts.isEmpty()) { // "Ctrl++"
+        parts.removeLast();
+        key = QStringLiteral("+");
+    }
+    for (const QString &modifier : parts) {
+        const QString m = modifier.toLower();
+        if (m != QLatin1String("shift") && m != QLatin1String("ctrl") && m != QLatin1String("alt"))
+            return QKeySequence();
+    }
+    key = aliases.value(key.toLower(), key);
+    parts.append(key);
+    const QKeySequence sequence = QKeySequence::fromString(parts.join(QLatin1Char('+')), QKeySequence::PortableText);
+    if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown)
+        return QKeySequence();
+    return sequence;
+}
+
+} // namespace tagloom

@@ -1,0 +1,641 @@
+#include "document/ui/code_editor.h"
+
+#include "base/text_codec.h"
+
+#include "document/completion_lists.h"
+#include "document/ui/completion_popup.h"
+#include "document/insertion.h"
+
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
+#include <Qsci/qscilexer.h>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+#include <algorithm>
+
+namespace tagloom {
+
+namespace {
+using Sci = QsciScintillaBase;
+constexpr unsigned long W(qint64 v) { return static_cast<unsigned long>(v); }
+constexpr long L(qint64 v) { return static_cast<long>(v); }
+} // namespace
+
+CodeEditor::CodeEditor(QWidget *parent) : QsciScintilla(parent)
+{
+    setUtf8(true);
+    setEolMode(QsciScintilla::EolWindows);
+    setEolVisibility(false);
+    setTabWidth(1);
+    setIndentationsUseTabs(true);
+    // Tab inserts a tab character, also inside indentation; nothing re-indents.
+    setTabIndents(false);
+    setBackspaceUnindents(false);
+    setAutoIndent(true);
+    setCaretLineVisible(false);
+    setMarginLineNumbers(0, false);
+    setMarginWidth(0, 0);
+    setMarginType(1, QsciScintilla::SymbolMargin);
+    setMarginWidth(1, 32);
+    setMarginWidth(2, 0);
+    setFolding(QsciScintilla::NoFoldStyle);
+    setWrapMode(QsciScintilla::WrapNone);
+    setAcceptDrops(true);
+    // Pasted text takes the document's CR LF breaks.
+    SendScintilla(Sci::SCI_SETPASTECONVERTENDINGS, 1UL);
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &CodeEditor::onModified);
+}
+
+// --- bytes and positions ---------------------------------------------------
+
+QByteArray CodeEditor::toBytes(const QString &text) const
+{
+    return m_encoding == TextEncoding::Utf8 ? text.toUtf8() : text.toLatin1();
+}
+
+QString CodeEditor::fromBytes(const QByteArray &bytes) const
+{
+    return m_encoding == TextEncoding::Utf8 ? decodeUtf8(bytes) : QString::fromLatin1(bytes);
+}
+
+QByteArray CodeEditor::bytesAt(qint64 start, qint64 end) const
+{
+    if (end <= start)
+        return QByteArray();
+    const auto *p = reinterpret_cast<const char *>(SendScintilla(Sci::SCI_GETRANGEPOINTER, W(start), L(end - start)));
+    return p ? QByteArray(p, end - start) : QByteArray();
+}
+
+QByteArray CodeEditor::buffer() const
+{
+    return bytesAt(0, SendScintilla(Sci::SCI_GETLENGTH));
+}
+
+QByteArray CodeEditor::fileBytes() const
+{
+    return fileBytesFromEditor(buffer(), hasNoLines());
+}
+
+void CodeEditor::reloadFromFileBytes(const QByteArray &bytes)
+{
+    reloadText(editorTextFromFile(bytes), detectEncoding(bytes));
+}
+
+QString CodeEditor::allText() const
+{
+    return fromBytes(buffer());
+}
+
+qint64 CodeEditor::caretPosition() const
+{
+    return SendScintilla(Sci::SCI_GETCURRENTPOS);
+}
+
+qint64 CodeEditor::caretVirtualSpace() const
+{
+    const long main = SendScintilla(Sci::SCI_GETMAINSELECTION);
+    return SendScintilla(Sci::SCI_GETSELECTIONNCARETVIRTUALSPACE, W(main));
+}
+
+qint64 CodeEditor::lineStart(int line0) const
+{
+    return SendScintilla(Sci::SCI_POSITIONFROMLINE, W(line0));
+}
+
+qint64 CodeEditor::lineEnd(int line0) const
+{
+    return SendScintilla(Sci::SCI_GETLINEENDPOSITION, W(line0));
+}
+
+int CodeEditor::lineCharacters(int line0) const
+{
+    return static_cast<int>(SendScintilla(Sci::SCI_COUNTCHARACTERS, W(lineStart(line0)), L(lineEnd(line0))));
+}
+
+// --- editor operations -----------------------------------------------------
+
+QString CodeEditor::SelectedText() const
+{
+    if (SendScintilla(Sci::SCI_SELECTIONISRECTANGLE)) {
+        const long n = SendScintilla(Sci::SCI_GETSELECTIONS);
+        QByteArray joined;
+        for (long i = 0; i < n; ++i) {
+            if (i > 0)
+                joined += CrLf;
+            joined += bytesAt(SendScintilla(Sci::SCI_GETSELECTIONNSTART, W(i)),
+                              SendScintilla(Sci::SCI_GETSELECTIONNEND, W(i)));
+        }
+        return fromBytes(joined);
+    }
+    return fromBytes(bytesAt(SendScintilla(Sci::SCI_GETSELECTIONSTART), SendScintilla(Sci::SCI_GETSELECTIONEND)));
+}
+
+void CodeEditor::ReplaceSelection(const QString &text)
+{
+    const QByteArray bytes = toBytes(text);
+    const QByteArray inserted = normaliseLineBreaks(bytes, CrLf);
+    const bool hasSelection = SendScintilla(Sci::SCI_GETSELECTIONSTART) != SendScintilla(Sci::SCI_GETSELECTIONEND);
+    const int token = m_nextToken++;
+    if (hasSelection)
+        m_selectionOfToken.insert(token, {SendScintilla(Sci::SCI_GETANCHOR), caretPosition()});
+
+    ++m_silent;
+    SendScintilla(Sci::SCI_BEGINUNDOACTION);
+    // A marker step: it makes even an empty insertion an undo step, and its
+    // undo tells us which selection to bring back.
+    SendScintilla(Sci::SCI_ADDUNDOACTION, W(token), 0L);
+    if (hasSelection) {
+        SendScintilla(Sci::SCI_REPLACESEL, "");
+    } else if (const qint64 pad = caretVirtualSpace(); pad > 0) {
+        const qint64 pos = caretPosition();
+        const QByteArray spaces(pad, ' ');
+        SendScintilla(Sci::SCI_INSERTTEXT, W(pos), spaces.constData());
+        SendScintilla(Sci::SCI_SETEMPTYSELECTION, W(pos + pad));
+    }
+    SendScintilla(Sci::SCI_ADDTEXT, static_cast<uintptr_t>(inserted.size()), inserted.constData());
+    SendScintilla(Sci::SCI_ENDUNDOACTION);
+    --m_silent;
+    SendScintilla(Sci::SCI_SETEMPTYSELECTION, W(caretPosition()));
+    SendScintilla(Sci::SCI_CHOOSECARETX);
+    SendScintilla(Sci::SCI_SCROLLCARET);
+    emit changed();
+}
+
+int CodeEditor::CaretLine() const
+{
+    return static_cast<int>(SendScintilla(Sci::SCI_LINEFROMPOSITION, W(caretPosition()))) + 1;
+}
+
+int CodeEditor::CaretColumn() const
+{
+    const qint64 pos = caretPosition();
+    const int line0 = static_cast<int>(SendScintilla(Sci::SCI_LINEFROMPOSITION, W(pos)));
+    return static_cast<int>(SendScintilla(Sci::SCI_COUNTCHARACTERS, W(lineStart(line0)), L(pos)) +
+                            caretVirtualSpace()) + 1;
+}
+
+void CodeEditor::placeCaret(int line, int column)
+{
+    const int lines = static_cast<int>(SendScintilla(Sci::SCI_GETLINECOUNT));
+    const int line0 = std::clamp(line, 1, std::max(lines, 1)) - 1;
+    const int length = lineCharacters(line0);
+    // Scrolling past the end of line allows 1024 columns of virtual space;
+    // text itself is never cut off from the caret.
+    const int maxColumn = m_scrollPastEol ? std::max(1025, length + 1) : length + 1;
+    const int x = std::clamp(column, 1, maxColumn);
+    qint64 pos = lineEnd(line0);
+    qint64 virtualSpace = 0;
+    if (x - 1 < length)
+        pos = SendScintilla(Sci::SCI_POSITIONRELATIVE, W(lineStart(line0)), L(x - 1));
+    else
+        virtualSpace = x - 1 - length;
+    SendScintilla(Sci::SCI_SETEMPTYSELECTION, W(pos));
+    if (virtualSpace > 0) {
+        SendScintilla(Sci::SCI_SETSELECTIONNCARETVIRTUALSPACE, 0UL, L(virtualSpace));
+        SendScintilla(Sci::SCI_SETSELECTIONNANCHORVIRTUALSPACE, 0UL, L(virtualSpace));
+    }
+    SendScintilla(Sci::SCI_CHOOSECARETX);
+    SendScintilla(Sci::SCI_SCROLLCARET);
+}
+
+void CodeEditor::SetCaretColumn(int column)
+{
+    placeCaret(CaretLine(), column);
+}
+
+void CodeEditor::SetCaretLine(int line)
+{
+    placeCaret(line, CaretColumn());
+}
+
+QString CodeEditor::LineText() const
+{
+    if (hasNoLines())
+        return QString();
+    const int line0 = CaretLine() - 1;
+    return fromBytes(bytesAt(lineStart(line0), lineEnd(line0)));
+}
+
+int CodeEditor::LineCount() const
+{
+    return hasNoLines() ? 0 : static_cast<int>(SendScintilla(Sci::SCI_GETLINECOUNT));
+}
+
+template <typename Edit>
+void CodeEditor::silentEdit(Edit edit)
+{
+    const bool wasModified = isModifiedFlag();
+    const Caret caret{CaretLine(), CaretColumn()};
+    ++m_silent;
+    SendScintilla(Sci::SCI_BEGINUNDOACTION);
+    edit();
+    SendScintilla(Sci::SCI_ENDUNDOACTION);
+    --m_silent;
+    if (!wasModified)
+        SendScintilla(Sci::SCI_SETSAVEPOINT);
+    placeCaret(caret.line, caret.column);
+}
+
+void CodeEditor::ReplaceLine(const QString &text)
+{
+    const QByteArray bytes = toBytes(text);
+    silentEdit([&] {
+        if (hasNoLines()) {
+            SendScintilla(Sci::SCI_INSERTTEXT, 0UL, bytes.constData());
+            m_noLines = false;
+            return;
+        }
+        const int line0 = CaretLine() - 1;
+        SendScintilla(Sci::SCI_SETTARGETSTART, W(lineStart(line0)));
+        SendScintilla(Sci::SCI_SETTARGETEND, W(lineEnd(line0)));
+        SendScintilla(Sci::SCI_REPLACETARGET, W(bytes.size()), bytes.constData());
+    });
+}
+
+void CodeEditor::InsertLine(int index, const QString &text)
+{
+    const QByteArray bytes = toBytes(text);
+    silentEdit([&] {
+        const int lines = LineCount();
+        QByteArray piece;
+        qint64 at = 0;
+        if (lines == 0) {
+            piece = bytes;
+        } else if (index >= lines) {
+            at = SendScintilla(Sci::SCI_GETLENGTH);
+            piece = CrLf + bytes;
+        } else {
+            at = lineStart(std::max(index, 0));
+            piece = bytes + CrLf;
+        }
+        SendScintilla(Sci::SCI_SETTARGETSTART, W(at));
+        SendScintilla(Sci::SCI_SETTARGETEND, W(at));
+        SendScintilla(Sci::SCI_REPLACETARGET, W(piece.size()), piece.constData());
+        m_noLines = false;
+    });
+}
+
+// --- whole text ------------------------------------------------------------
+
+void CodeEditor::loadText(const EditorText &text, TextEncoding encoding)
+{
+    ++m_silent;
+    m_encoding = encoding;
+    setUtf8(encoding == TextEncoding::Utf8);
+    SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0UL);
+    SendScintilla(Sci::SCI_CLEARALL);
+    SendScintilla(Sci::SCI_ADDTEXT, static_cast<uintptr_t>(text.buffer.size()), text.buffer.constData());
+    SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1UL);
+    SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
+    m_selectionOfToken.clear();
+    m_noLines = text.noLines;
+    --m_silent;
+    setModifiedFlag(false);
+    SendScintilla(Sci::SCI_GOTOPOS, 0UL);
+}
+
+void CodeEditor::reloadText(const EditorText &text, TextEncoding encoding)
+{
+    const bool wasModified = isModifiedFlag();
+    loadText(text, encoding);
+    setModifiedFlag(wasModified);
+}
+
+void CodeEditor::replaceAllSilently(const QString &text)
+{
+    const bool wasModified = isModifiedFlag();
+    const QByteArray bytes = normaliseLineBreaks(toBytes(text), CrLf);
+    ++m_silent;
+    SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0UL);
+    SendScintilla(Sci::SCI_CLEARALL);
+    SendScintilla(Sci::SCI_ADDTEXT, static_cast<uintptr_t>(bytes.size()), bytes.constData());
+    SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1UL);
+    SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
+    m_selectionOfToken.clear();
+    m_noLines = bytes.isEmpty() && text.isEmpty() && m_noLines;
+    --m_silent;
+    setModifiedFlag(wasModified);
+}
+
+void CodeEditor::forgetHistory()
+{
+    const bool wasModified = isModifiedFlag();
+    SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
+    m_selectionOfToken.clear();
+    setModifiedFlag(wasModified);
+}
+
+void CodeEditor::clearAllLines()
+{
+    const bool wasModified = isModifiedFlag();
+    ++m_silent;
+    SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0UL);
+    SendScintilla(Sci::SCI_CLEARALL);
+    SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1UL);
+    SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
+    m_selectionOfToken.clear();
+    m_noLines = true;
+    --m_silent;
+    setModifiedFlag(wasModified);
+}
+
+// Emptying the undo history also moves the editor's save point, so a flag
+// that must stay on is kept by hand.
+bool CodeEditor::isModifiedFlag() const
+{
+    return m_forcedModified || SendScintilla(Sci::SCI_GETMODIFY) != 0;
+}
+
+void CodeEditor::setModifiedFlag(bool modified)
+{
+    m_forcedModified = modified;
+    if (!modified)
+        SendScintilla(Sci::SCI_SETSAVEPOINT);
+}
+
+// --- undo ------------------------------------------------------------------
+
+void CodeEditor::onModified(int, int type, const char *, int, int, int, int, int, int token, int)
+{
+    if (type & Sci::SC_MOD_INSERTTEXT)
+        m_noLines = false;
+    if ((type & Sci::SC_MOD_CONTAINER) && (type & Sci::SC_PERFORMED_UNDO)) {
+        auto it = m_selectionOfToken.constFind(token);
+        if (it != m_selectionOfToken.constEnd()) {
+            m_pendingSelection = *it;
+            // Undo from the editor's own keys ends by placing the caret; the
+            // selection is put back right after that.
+            QTimer::singleShot(0, this, &CodeEditor::applyPendingSelection);
+        }
+    }
+    if (m_silent)
+        return;
+    const bool edit = type & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT);
+    const bool marker = (type & Sci::SC_MOD_CONTAINER) && (type & (Sci::SC_PERFORMED_UNDO | Sci::SC_PERFORMED_REDO));
+    if (edit || marker)
+        emit changed();
+}
+
+void CodeEditor::applyPendingSelection()
+{
+    if (!m_pendingSelection)
+        return;
+    const auto [anchor, caret] = *m_pendingSelection;
+    m_pendingSelection.reset();
+    SendScintilla(Sci::SCI_SETSEL, W(anchor), L(caret));
+}
+
+void CodeEditor::undoStep()
+{
+    SendScintilla(Sci::SCI_UNDO);
+    applyPendingSelection();
+}
+
+void CodeEditor::redoStep()
+{
+    SendScintilla(Sci::SCI_REDO);
+}
+
+// --- options ---------------------------------------------------------------
+
+void CodeEditor::setScrollPastEol(bool on)
+{
+    m_scrollPastEol = on;
+    SendScintilla(Sci::SCI_SETVIRTUALSPACEOPTIONS,
+                  on ? W(Sci::SCVS_USERACCESSIBLE | Sci::SCVS_RECTANGULARSELECTION) : W(Sci::SCVS_RECTANGULARSELECTION));
+    if (!on && caretVirtualSpace() > 0)
+        SendScintilla(Sci::SCI_SETEMPTYSELECTION, W(caretPosition()));
+}
+
+void CodeEditor::setExtraLineSpacing(int pixels)
+{
+    SendScintilla(Sci::SCI_SETEXTRAASCENT, W(pixels / 2));
+    SendScintilla(Sci::SCI_SETEXTRADESCENT, W(pixels - pixels / 2));
+}
+
+void CodeEditor::setGutter(bool visible, int widthPixels, bool lineNumbers)
+{
+    setMarginLineNumbers(0, visible && lineNumbers);
+    setMarginWidth(0, visible && lineNumbers ? QStringLiteral("000000") : QString());
+    if (!(visible && lineNumbers))
+        setMarginWidth(0, 0);
+    setMarginWidth(1, visible ? std::max(widthPixels, 0) : 0);
+}
+
+void CodeEditor::setEditorFont(const QFont &font)
+{
+    m_editorFont = font;
+    setFont(font);
+    setMarginsFont(font);
+    // A lexer keeps each style's weight and slant; only the face and size change.
+    if (QsciLexer *l = lexer()) {
+        l->setDefaultFont(font);
+        for (int style = 0; style <= QsciScintillaBase::STYLE_MAX; ++style) {
+            if (l->description(style).isEmpty())
+                continue;
+            QFont styled = l->font(style);
+            styled.setFamily(font.family());
+            styled.setPointSize(font.pointSize());
+            styled.setStyleHint(font.styleHint());
+            l->setFont(styled, style);
+        }
+    }
+}
+
+void CodeEditor::releaseKey(int key)
+{
+    if (key == 0)
+        return;
+    for (QsciCommand *command : standardCommands()->commands()) {
+        if (command->key() == key)
+            command->setKey(0);
+        if (command->alternateKey() == key)
+            command->setAlternateKey(0);
+    }
+}
+
+// --- typing aids -----------------------------------------------------------
+
+void CodeEditor::typeText(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n')) {
+            SendScintilla(Sci::SCI_NEWLINE);
+            continue;
+        }
+        const QByteArray bytes = toBytes(QString(c));
+        const qint64 pos = caretPosition();
+        if (overwriteMode() && pos < lineEnd(CaretLine() - 1))
+            SendScintilla(Sci::SCI_SETSEL, W(pos), L(SendScintilla(Sci::SCI_POSITIONAFTER, W(pos))));
+        SendScintilla(Sci::SCI_REPLACESEL, bytes.constData());
+    }
+}
+
+void CodeEditor::deleteBeforeCaret(int characters)
+{
+    for (int i = 0; i < characters; ++i)
+        SendScintilla(Sci::SCI_DELETEBACK);
+}
+
+void CodeEditor::replaceBeforeCaret(int characters, const QString &text)
+{
+    const qint64 pos = caretPosition();
+    const qint64 start = lineStart(CaretLine() - 1);
+    qint64 from = pos;
+    for (int i = 0; i < characters && from > start; ++i)
+        from = SendScintilla(Sci::SCI_POSITIONBEFORE, W(from));
+    SendScintilla(Sci::SCI_SETSEL, W(from), L(pos));
+    ReplaceSelection(text);
+}
+
+QPoint CodeEditor::caretPixelPosition() const
+{
+    const qint64 pos = caretPosition();
+    return QPoint(static_cast<int>(SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0UL, L(pos))),
+                  static_cast<int>(SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0UL, L(pos))));
+}
+
+void CodeEditor::runAutoComplete()
+{
+    if (!m_autoList || isReadOnly())
+        return;
+    const QString word = caretVirtualSpace() > 0 ? QString() : wordBeforeCaret(LineText(), CaretColumn());
+    const std::optional<QStringList> expansion = expansionOf(*m_autoList, word);
+    if (!expansion)
+        return;
+    deleteBeforeCaret(columnLength(word));
+    int indentToRemove = 0;
+    std::optional<qint64> marker;
+    for (int i = 0; i < expansion->size(); ++i) {
+        const QString &line = expansion->at(i);
+        // Take back the indentation auto indent put after the line break, but
+        // never more than the blanks really there.
+        const QString before = LineText().left(CaretColumn() - 1);
+        const bool onlyIndentBefore = leadingBlanks(before) == before.size();
+        deleteBeforeCaret(onlyIndentBefore ? std::min(indentToRemove, int(before.size())) : 0);
+        indentToRemove = leadingBlanks(line);
+        for (const QChar c : line) {
+            typeText(QString(c));
+            if (c == QLatin1Char('|'))
+                marker = caretPosition();
+        }
+        if (i + 1 < expansion->size())
+            typeText(QStringLiteral("\n"));
+    }
+    if (marker) {
+        SendScintilla(Sci::SCI_GOTOPOS, W(*marker));
+        SendScintilla(Sci::SCI_DELETEBACK);
+    }
+}
+
+void CodeEditor::openCompletionList()
+{
+    if (!m_completionList || isReadOnly())
+        return;
+    if (!m_popup)
+        m_popup = new CompletionPopup(this);
+    const QString word = caretVirtualSpace() > 0 ? QString() : wordBeforeCaret(LineText(), CaretColumn());
+    m_popup->open(*m_completionList, word);
+}
+
+// --- events ----------------------------------------------------------------
+
+int CodeEditor::smartTabColumn() const
+{
+    const int caretColumn = CaretColumn();
+    for (int line0 = CaretLine() - 2; line0 >= 0; --line0) {
+        const QString above = fromBytes(bytesAt(lineStart(line0), lineEnd(line0)));
+        if (above.trimmed().isEmpty())
+            continue;
+        // Past the word under the caret column, then past the blanks after it.
+        int i = caretColumn - 1;
+        while (i < above.size() && !above.at(i).isSpace())
+            ++i;
+        while (i < above.size() && above.at(i).isSpace())
+            ++i;
+        return i < above.size() ? i + 1 : 0;
+    }
+    return 0;
+}
+
+void CodeEditor::keyPressEvent(QKeyEvent *event)
+{
+    if (m_smartTabs && event->key() == Qt::Key_Tab && event->modifiers() == Qt::NoModifier &&
+        SelectedText().isEmpty() && !isReadOnly()) {
+        if (const int target = smartTabColumn(); target > CaretColumn()) {
+            ReplaceSelection(QString(target - CaretColumn(), QLatin1Char(' ')));
+            event->accept();
+            return;
+        }
+    }
+    if (event->modifiers() == Qt::ControlModifier) {
+        if (event->key() == Qt::Key_G) {
+            runAutoComplete();
+            event->accept();
+            return;
+        }
+        if (event->key() == Qt::Key_Space) {
+            openCompletionList();
+            event->accept();
+            return;
+        }
+    }
+    QsciScintilla::keyPressEvent(event);
+}
+
+void CodeEditor::keyReleaseEvent(QKeyEvent *event)
+{
+    QsciScintilla::keyReleaseEvent(event);
+    emit caretReported(CaretLine(), CaretColumn());
+}
+
+void CodeEditor::mouseReleaseEvent(QMouseEvent *event)
+{
+    QsciScintilla::mouseReleaseEvent(event);
+    emit caretReported(CaretLine(), CaretColumn());
+}
+
+static QStringList localFiles(const QMimeData *mime)
+{
+    QStringList paths;
+    if (!mime || !mime->hasUrls())
+        return paths;
+    for (const QUrl &url : mime->urls())
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    return paths;
+}
+
+void CodeEditor::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!localFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+        return;
+    }
+    QsciScintilla::dragEnterEvent(event);
+}
+
+void CodeEditor::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!localFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+        return;
+    }
+    QsciScintilla::dragMoveEvent(event);
+}
+
+void CodeEditor::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = localFiles(event->mimeData());
+    if (!paths.isEmpty()) {
+        event->acceptProposedAction();
+        emit filesDropped(paths);
+        return;
+    }
+    QsciScintilla::dropEvent(event);
+}
+
+} // namespace tagloom

@@ -1,0 +1,161 @@
+#pragma once
+// The document editor: QScintilla holding the document's bytes (lines joined
+// by CR LF) and offering the editor operations with their exact caret, undo
+// and modified-flag rules.
+//
+// InsertLine and ReplaceLine leave the modified flag and the line count as
+// they were, but are recorded for Undo all the same, so that earlier undo
+// steps never point at moved text; Undo takes such an insertion back.
+
+#include "document/document_file.h"
+#include "document/editor_operations.h"
+#include "document/editor_text.h"
+
+#include <Qsci/qsciscintilla.h>
+#include <QHash>
+#include <QStringList>
+#include <optional>
+
+namespace tagloom {
+
+class CompletionPopup;
+
+class CodeEditor : public QsciScintilla, public EditorOperations {
+    Q_OBJECT
+public:
+    explicit CodeEditor(QWidget *parent = nullptr);
+
+    // EditorOperations
+    QString SelectedText() const override;
+    void ReplaceSelection(const QString &text) override;
+    int CaretLine() const override;
+    int CaretColumn() const override;
+    void SetCaretColumn(int column) override;
+    void SetCaretLine(int line) override;
+    QString LineText() const override;
+    void ReplaceLine(const QString &text) override;
+    void InsertLine(int index, const QString &text) override;
+    int LineCount() const override;
+
+    // Replaces the whole text: not recorded for Undo, empties the history,
+    // clears the modified flag, caret to line 1.
+    void loadText(const EditorText &text, TextEncoding encoding);
+    // Replaces the whole text from a file's bytes like loadText, but keeps the
+    // modified flag (a tool's result read back into the editor).
+    void reloadText(const EditorText &text, TextEncoding encoding);
+    // Replaces the whole text keeping the modified flag (spell-check copy-back).
+    void replaceAllSilently(const QString &text);
+    // Clear All: no lines at all; not recorded, history emptied, flag kept.
+    void clearAllLines();
+    // Empties the undo and redo history; the text and the flag stay.
+    void forgetHistory();
+
+    QByteArray buffer() const;
+    // The document as its file holds it: every line followed by CR LF.
+    QByteArray fileBytes() const;
+    // Replaces the whole text with a file's bytes as one reload: no undo
+    // step, history emptied, caret to line 1, the modified flag kept (a
+    // whole-document tool's result read back into the editor).
+    void reloadFromFileBytes(const QByteArray &bytes);
+    bool hasNoLines() const { return m_noLines && length() == 0; }
+    TextEncoding encoding() const { return m_encoding; }
+    QString allText() const;
+
+    bool isModifiedFlag() const;
+    void setModifiedFlag(bool modified);
+
+    // Undo and redo; Undo of a replaced selection selects it again.
+    void undoStep();
+    void redoStep();
+
+    void setScrollPastEol(bool on);
+    bool scrollPastEol() const { return m_scrollPastEol; }
+    void setExtraLineSpacing(int pixels);
+    void setGutter(bool visible, int widthPixels, bool lineNumbers);
+    void setEditorFont(const QFont &font);
+    const QFont &editorFont() const { return m_editorFont; }
+    void setUndoLimit(int steps) { m_undoLimit = steps; }
+    // Smart tabs: Tab moves to the start of the next word of the line above.
+    void setSmartTabs(bool on) { m_smartTabs = on; }
+    bool smartTabs() const { return m_smartTabs; }
+    int undoLimit() const { return m_undoLimit; }
+
+    // Takes `key` (a Qt key combination) from the editor's own key map, so a
+    // menu shortcut on the same key reaches its menu item.
+    void releaseKey(int key);
+
+    // The typing aids; nullopt detaches one, so its key does nothing.
+    void setAutoCompleteList(std::optional<QStringList> list) { m_autoList = std::move(list); }
+    void setCompletionList(std::optional<QStringList> list) { m_completionList = std::move(list); }
+    bool hasAutoCompleteList() const { return m_autoList.has_value(); }
+    bool hasCompletionList() const { return m_completionList.has_value(); }
+    // Ctrl+G: the word before the caret becomes its expansion.
+    void runAutoComplete();
+    // Ctrl+Space: the completion list opens below the caret.
+    void openCompletionList();
+    CompletionPopup *completionPopup() const { return m_popup; }
+
+    // Typing as from the keyboard: insert or overwrite mode applies, "\n" is
+    // a line break with the editor's auto indent.
+    void typeText(const QString &text);
+    void deleteBeforeCaret(int characters);
+    // Replaces the `characters` before the caret on its line by `text`.
+    void replaceBeforeCaret(int characters, const QString &text);
+    QPoint caretPixelPosition() const;
+
+signals:
+    // An edit recorded for Undo happened (typing, replace, cut, paste, undo...).
+    void changed();
+    // A key was released or the editor clicked: where the caret now is.
+    void caretReported(int line, int column);
+    // Files were dropped on the editor.
+    void filesDropped(const QStringList &paths);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    struct Caret {
+        int line = 1;
+        int column = 1;
+    };
+    QByteArray toBytes(const QString &text) const;
+    QString fromBytes(const QByteArray &bytes) const;
+    QByteArray bytesAt(qint64 start, qint64 end) const;
+    qint64 caretPosition() const;
+    qint64 caretVirtualSpace() const;
+    qint64 lineStart(int line0) const;
+    qint64 lineEnd(int line0) const;
+    int lineCharacters(int line0) const;
+    void placeCaret(int line, int column);
+    // An edit that keeps the modified flag and raises no change event.
+    template <typename Edit>
+    void silentEdit(Edit edit);
+    // The column a smart Tab moves to, or 0 when the line above gives none.
+    int smartTabColumn() const;
+    void onModified(int position, int type, const char *text, int length, int linesAdded, int line,
+                    int foldNow, int foldPrev, int token, int annotationLinesAdded);
+    void applyPendingSelection();
+
+    QFont m_editorFont;
+    std::optional<QStringList> m_autoList;
+    std::optional<QStringList> m_completionList;
+    CompletionPopup *m_popup = nullptr;
+    TextEncoding m_encoding = TextEncoding::Utf8;
+    bool m_noLines = false;
+    bool m_scrollPastEol = false;
+    bool m_smartTabs = false;
+    bool m_forcedModified = false; // kept on across an emptied history
+    int m_silent = 0;
+    int m_undoLimit = 32767;
+    int m_nextToken = 1;
+    QHash<int, QPair<qint64, qint64>> m_selectionOfToken; // token -> (anchor, caret)
+    std::optional<QPair<qint64, qint64>> m_pendingSelection;
+};
+
+} // namespace tagloom

@@ -1,0 +1,403 @@
+#include "document/ui/document_window.h"
+
+#include "base/data_folder.h"
+#include "settings/ui/favourite_folders.h"
+#include "base/file_io.h"
+#include "base/list_file.h"
+#include "base/ui/messages.h"
+#include "base/ui/shortcut_text.h"
+#include "document/ui/code_editor.h"
+#include "document/document_file.h"
+#include "document/ui/document_window_commands.h"
+#include "document/ui/menu_table.h"
+#include "document/date_stamp.h"
+#include "document/ui/embedded_styles.h"
+#include "document/insertion.h"
+#include "document/ui/lexer_factory.h"
+#include "document/ui/proof_check_view.h"
+#include "document/spell_checker.h"
+#include "document/syntax_table.h"
+
+#include <Qsci/qscilexer.h>
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace tagloom {
+
+namespace {
+
+const char *const kEditorFonts[] = {"Courier New", "Courier", "Fixedsys", "Terminal", "Arial"};
+
+const QStringList &saveFilters()
+{
+    static const QStringList filters = {
+        QStringLiteral("HTML Files (*.htm, *.html, *.asp, *.shtml)|*.htm; *.html; *.asp; *.shtml"),
+        QStringLiteral("XML Files (*.xml,*.xhtml)|*.xml;*.xhtml"),
+        QStringLiteral("CSS Files (*.css)|*.css"),
+        QStringLiteral("JavaScript Files (*.js)|*.js"),
+        QStringLiteral("WML (*.wml)|*.wml"),
+        QStringLiteral("Perl Files (*.pl,*.cgi)|*.pl;*.cgi;*.perl"),
+        QStringLiteral("Java Files (*.java)|*.java"),
+        QStringLiteral("Text Files (*.txt)|*.txt"),
+        QStringLiteral("PHP Files (*.php3, *.php, *.phtml)|*.php3; *.php;*.phtml"),
+        QStringLiteral("VisualBASIC Files (*.bas)|*.bas"),
+        QStringLiteral("Object Pascal Files (*.pas)|*.pas"),
+        QStringLiteral("All Files (*.*)|*"),
+    };
+    return filters;
+}
+
+} // namespace
+
+DocumentWindow::DocumentWindow(DocumentContext context, QWidget *parent)
+    : QWidget(parent), m_context(std::move(context)), m_actions(this)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    // Font from the settings; any name but the editor fonts keeps Courier New.
+    QString fontName = QStringLiteral("Courier New");
+    const QString wanted = m_context.settings.defaultFont == QLatin1String("FixedSys")
+                               ? QStringLiteral("Fixedsys")
+                               : m_context.settings.defaultFont;
+    for (const char *name : kEditorFonts)
+        if (wanted == QLatin1String(name))
+            fontName = wanted;
+    m_font = QFont(fontName, numberSetting(m_context.settings.fontSize, 10));
+    m_font.setStyleHint(fontName == QLatin1String("Arial") ? QFont::SansSerif : QFont::TypeWriter);
+
+    buildLayout();
+    m_commands = new EditorCommands(m_editor, m_context.commandHooks, this);
+    buildMenus();
+    setWindowTitle(QLatin1String(UntitledCaption));
+    {
+        const QSignalBlocker quiet(m_syntaxBox);
+        m_syntaxBox->setCurrentText(QStringLiteral("HTML Document"));
+    }
+    applyColouringFromSelector();
+    applySettings();
+}
+
+DocumentWindow::~DocumentWindow() = default;
+
+EditorOperations &DocumentWindow::operations() const
+{
+    return *m_editor;
+}
+
+bool DocumentWindow::isModified() const
+{
+    return m_editor->isModifiedFlag();
+}
+
+void DocumentWindow::buildLayout()
+{
+    m_syntaxBox = new QComboBox(this);
+    m_syntaxBox->setEditable(true);
+    m_syntaxBox->setInsertPolicy(QComboBox::NoInsert);
+    m_syntaxBox->addItems(syntaxSelectorItems());
+    m_syntaxBox->setMinimumContentsLength(24);
+    m_linesPanel = new QLabel(QStringLiteral("0 Lines"), this);
+    m_linesPanel->setFixedWidth(100);
+    m_linesPanel->setAlignment(Qt::AlignCenter);
+    m_linesPanel->setFrameShape(QFrame::Panel);
+    m_linesPanel->setFrameShadow(QFrame::Sunken);
+
+    auto *topBar = new QHBoxLayout;
+    topBar->setContentsMargins(2, 2, 2, 2);
+    topBar->addWidget(m_syntaxBox);
+    topBar->addStretch(1);
+    topBar->addWidget(m_linesPanel);
+
+    m_editor = new CodeEditor(this);
+    m_embeddedStyles = new EmbeddedStyles(m_editor);
+    m_proofView = new ProofCheckView(this);
+    m_codeStack = new QStackedWidget(this);
+    m_codeStack->addWidget(m_editor);
+    m_codeStack->addWidget(m_proofView);
+
+    m_proofBar = new QWidget(this);
+    auto *proofLayout = new QHBoxLayout(m_proofBar);
+    proofLayout->setContentsMargins(2, 2, 2, 2);
+    auto *closeProof = new QPushButton(QStringLiteral("Close Proof-Check Preview"), m_proofBar);
+    proofLayout->addWidget(closeProof);
+    proofLayout->addStretch(1);
+    m_proofBar->hide();
+    connect(closeProof, &QPushButton::clicked, this, &DocumentWindow::closeProofCheck);
+
+    auto *codePage = new QWidget(this);
+    auto *codeLayout = new QVBoxLayout(codePage);
+    codeLayout->setContentsMargins(0, 0, 0, 0);
+    codeLayout->setSpacing(0);
+    codeLayout->addWidget(m_codeStack, 1);
+    codeLayout->addWidget(m_proofBar);
+
+    auto *previewPage = new QLabel(tr("The rendered preview is not part of this build yet."), this);
+    previewPage->setAlignment(Qt::AlignCenter);
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setTabPosition(QTabWidget::South);
+    m_tabs->addTab(codePage, QStringLiteral("Code"));
+    m_tabs->addTab(previewPage, QStringLiteral("Preview"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(topBar);
+    layout->addWidget(m_tabs, 1);
+    setFocusProxy(m_editor);
+
+    connect(m_syntaxBox, &QComboBox::currentTextChanged, this, &DocumentWindow::applyColouringFromSelector);
+    connect(m_editor, &CodeEditor::changed, this, &DocumentWindow::updateLinesPanel);
+    connect(m_editor, &CodeEditor::caretReported, this, &DocumentWindow::caretReported);
+    connect(m_editor, &CodeEditor::filesDropped, this, &DocumentWindow::filesDropped);
+}
+
+void DocumentWindow::buildMenus()
+{
+    m_menuBar = m_actions.buildMenuBar(menuBarItems(), this, MenuPlace::Document);
+    m_menuBar->hide(); // the main window shows it while this window is active
+    m_contextMenu = m_actions.buildPopupMenu(editorContextMenu(), this);
+    m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_editor, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { m_contextMenu->popup(m_editor->mapToGlobal(at)); });
+
+    // The window's own commands first; the program's fill the other items.
+    bindWindowCommands(*this, m_actions);
+    if (m_context.commands)
+        m_actions.bindCommands(*m_context.commands);
+    bindContextAliases(*this, m_actions);
+    m_actions.disableActionsWithoutCommand();
+}
+
+void DocumentWindow::closeWindow()
+{
+    if (parentWidget())
+        parentWidget()->close();
+    else
+        close();
+}
+
+void DocumentWindow::applySettings()
+{
+    const AppSettings &s = m_context.settings;
+    // 1. Menu shortcuts from the keyboard settings; the editor gives up its own
+    // binding of a key that a menu item now carries.
+    m_actions.applyStoredShortcuts([&s](const QString &name) { return s.shortcut(name); });
+    for (const QString &name : keyboardValueNames()) {
+        const QKeySequence key = shortcutFromText(s.shortcut(name));
+        if (!key.isEmpty())
+            m_editor->releaseKey(key[0].toCombined());
+    }
+    // 2. The image editor item.
+    if (QAction *a = m_actions.action(QStringLiteral("Tools.ImageEditor"))) {
+        a->setEnabled(!s.imageEditor.isEmpty());
+        a->setText(QStringLiteral("Edit Image using ") + s.imageEditorTitle);
+    }
+    // 3. The typing aids, each from its list file or detached.
+    auto loadAid = [this](bool on, const char *file) -> std::optional<QStringList> {
+        if (!on)
+            return std::nullopt;
+        auto list = readListFile(m_context.dataFolder + QLatin1String(file));
+        if (!list) {
+            showMessage(this, MessageKind::Warning, QStringLiteral("Tagloom"), list.error);
+            return std::nullopt;
+        }
+        return *list;
+    };
+    m_editor->setAutoCompleteList(loadAid(s.autoComplete, DataPath::CompletionAuto));
+    m_editor->setCompletionList(loadAid(s.inlineCoding, DataPath::CompletionLine));
+    // 4. Editor options.
+    m_editor->setAutoIndent(s.autoIndent);
+    m_editor->setSmartTabs(s.smartTabs);
+    m_editor->setScrollPastEol(s.scrollPastEol);
+    // 5. Numbers; absent or unreadable ones take the Preferences defaults.
+    m_editor->setUndoLimit(numberSetting(s.undoLimit, 32767));
+    m_editor->setExtraLineSpacing(numberSetting(s.extraLineSpacing, 0));
+    // 6. Insert or overwrite.
+    m_editor->setOverwriteMode(!s.insertMode);
+    // 5 and 7. The gutter.
+    m_editor->setGutter(s.gutter, numberSetting(s.gutterWidth, 32), s.lineNumbers);
+    // 8. Spell checking.
+    if (QAction *a = m_actions.action(QStringLiteral("Tools.SpellCheck")))
+        a->setEnabled(s.spellCheck);
+    if (QAction *a = m_actions.action(QStringLiteral("Context.SpellCheck")))
+        a->setEnabled(s.spellCheck);
+}
+
+void DocumentWindow::applyColouringFromSelector()
+{
+    QsciLexer *old = m_editor->lexer();
+    m_editor->setLexer(nullptr);
+    delete old;
+    // Back to plain text first, whatever lexer ran before.
+    m_editor->SendScintilla(QsciScintillaBase::SCI_SETLEXER, static_cast<unsigned long>(QsciScintillaBase::SCLEX_CONTAINER));
+    m_editor->SendScintilla(QsciScintillaBase::SCI_STYLECLEARALL);
+    const ColouringInfo *info = colouringByName(m_syntaxBox->currentText());
+    QsciLexer *lexer = info ? createLexer(info->colouring, this) : nullptr;
+    if (lexer)
+        m_editor->setLexer(lexer);
+    m_editor->setEditorFont(m_font);
+    if (lexer)
+        applyScheme(lexer, info->colouring, m_context.schemes.value(schemeLanguageOf(info->colouring)));
+    else if (info)
+        applyScintillaLexer(m_editor, info->colouring, m_font);
+    m_embeddedStyles->setEnabled(info && info->colouring == Colouring::MultiHighlighter);
+}
+
+void DocumentWindow::updateLinesPanel()
+{
+    m_linesPanel->setText(QString::number(m_editor->LineCount()) + QLatin1String(" Line(s)"));
+}
+
+void DocumentWindow::setCaptionFromPath(const QString &path)
+{
+    setWindowTitle(fileNamePart(path));
+}
+
+void DocumentWindow::LoadDocument(const QString &path)
+{
+    m_fileName = path;
+    if (!QFileInfo(path).isFile()) {
+        showMessage(this, MessageKind::Plain, QString(),
+                    QStringLiteral("The file you selected could not be found.  Please try again."));
+        return;
+    }
+    auto loaded = loadDocumentFile(path);
+    if (!loaded) {
+        showMessage(this, MessageKind::Error, QStringLiteral("Error"), loaded.error);
+        return;
+    }
+    setCaptionFromPath(path);
+    if (const ColouringInfo *info = colouringForExtension(upperExtension(path)))
+        m_syntaxBox->setCurrentText(QLatin1String(info->languageName));
+    m_editor->loadText(loaded->text, loaded->encoding);
+    if (m_embeddedStyles->isEnabled())
+        m_embeddedStyles->recolour();
+}
+
+bool DocumentWindow::save()
+{
+    if (m_fileName.isEmpty())
+        return saveAs();
+    const Status status = saveDocumentFile(m_fileName, m_editor->buffer(), m_editor->hasNoLines());
+    if (!status) {
+        showMessage(this, MessageKind::Error, QStringLiteral("Error"),
+                    status.error + QStringLiteral("\n\nThe document was not saved and is still open."));
+        return false;
+    }
+    m_editor->setModifiedFlag(false);
+    return true;
+}
+
+QString DocumentWindow::runSaveDialog(const QString &proposed)
+{
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Kind::Save;
+    request.title = QStringLiteral("Save As File");
+    request.proposedPath = proposed;
+    request.filters = saveFilters();
+    request.defaultSuffix = QStringLiteral("htm");
+    const QString path = chooseFileWithFavourites(this, request, m_context.userStore);
+    if (!path.isEmpty())
+        m_lastSaveDialogName = path;
+    return path;
+}
+
+bool DocumentWindow::saveAs()
+{
+    const QString path = runSaveDialog(m_fileName);
+    if (path.isEmpty())
+        return false;
+    m_fileName = path;
+    setCaptionFromPath(path);
+    return save();
+}
+
+bool DocumentWindow::queryClose()
+{
+    if (!isModified())
+        return true;
+    const auto answer = showMessage(this, MessageKind::Question, QStringLiteral("Confirm"),
+                                    QStringLiteral("Save changes to %1?").arg(m_fileName),
+                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Yes)
+        return save(); // a cancelled or failed save keeps the window open
+    return answer == QMessageBox::No;
+}
+
+void DocumentWindow::closeEvent(QCloseEvent *event)
+{
+    if (queryClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void DocumentWindow::runProofCheck()
+{
+    if (!m_context.spellChecker)
+        return;
+    m_proofView->setPlainText(m_editor->allText());
+    m_proofShown = m_proofView->checkedText();
+    m_codeStack->setCurrentWidget(m_proofView);
+    SpellChecker &checker = m_context.spellChecker();
+    if (!checker.isReady())
+        showMessage(this, MessageKind::Warning, QStringLiteral("Spell Check"), checker.problem());
+    else
+        m_proofView->runCheck(checker);
+    showMessage(this, MessageKind::Information, QStringLiteral("Spell Check"), QStringLiteral("Spell Check Complete"));
+    m_proofBar->show();
+}
+
+void DocumentWindow::closeProofCheck()
+{
+    // An unedited check leaves the document's bytes alone; an edited one
+    // comes back character for character (line breaks become CR LF).
+    const QString checked = m_proofView->checkedText();
+    if (checked == m_proofShown)
+        m_editor->forgetHistory();
+    else
+        m_editor->replaceAllSilently(checked);
+    m_proofShown.clear();
+    m_codeStack->setCurrentWidget(m_editor);
+    m_editor->update();
+    m_proofBar->hide();
+}
+
+bool DocumentWindow::isProofChecking() const
+{
+    return m_codeStack->currentWidget() == m_proofView;
+}
+
+void DocumentWindow::startImageEditor()
+{
+    const QString program = m_context.settings.imageEditor;
+    // The selected text is the one parameter; no shell sees it.
+    const QString argument = m_editor->SelectedText();
+    if (program.isEmpty() ||
+        !QProcess::startDetached(program, argument.isEmpty() ? QStringList() : QStringList{argument},
+                                 m_context.dataFolder)) {
+        showMessage(this, MessageKind::Error, QStringLiteral("Error"),
+                    QStringLiteral("You have not specified an image editor.\nYou can do this in the Preferences window."));
+    }
+}
+
+void DocumentWindow::trigger(const QString &id)
+{
+    if (QAction *a = m_actions.action(id); a && a->isEnabled())
+        a->trigger();
+}
+
+} // namespace tagloom

@@ -1,0 +1,137 @@
+#pragma once
+// A document window: one document in a syntax-coloured editor, with the
+// syntax selector and line-count panel above it, the Code and Preview tabs
+// below, the hidden proof-check view, its own menu bar (shown by the main
+// window while this window is active) and the editor's context menu.
+
+#include "base/ui/action_registry.h"
+#include "settings/app_settings.h"
+#include "document/ui/editor_commands.h"
+#include "document/highlighter_scheme.h"
+
+#include <QHash>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QStackedWidget;
+class QTabWidget;
+
+namespace tagloom {
+
+class CodeEditor;
+class CommandRegistry;
+class EmbeddedStyles;
+class EditorOperations;
+class ProofCheckView;
+class SettingsStore;
+class SpellChecker;
+
+// What a document window needs from the program around it.
+struct DocumentContext {
+    AppSettings settings;
+    QString dataFolder;
+    // The per-user settings, for the save dialog's favourite folders (may be null).
+    SettingsStore *userStore = nullptr;
+    // Stored colour schemes by language name ("HTML Document", ...).
+    QHash<QString, QVector<AttributeLook>> schemes;
+    // The program's commands: menu items that are not the window's own run
+    // these (may be null: then only the window's own items work).
+    const CommandRegistry *commands = nullptr;
+    // Where find and replace report, and the editor the goto-line dialog acts on.
+    EditorCommandHooks commandHooks;
+    // The spell checker shared by all windows, made on first use.
+    std::function<SpellChecker &()> spellChecker;
+};
+
+inline constexpr char UntitledCaption[] = "Untitled Document";
+
+class DocumentWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit DocumentWindow(DocumentContext context, QWidget *parent = nullptr);
+    ~DocumentWindow() override;
+
+    CodeEditor *editor() const { return m_editor; }
+    EmbeddedStyles *embeddedStyles() const { return m_embeddedStyles; }
+    EditorCommands *commands() const { return m_commands; }
+    EditorOperations &operations() const;
+    QMenuBar *documentMenuBar() const { return m_menuBar; }
+    ActionRegistry &actions() { return m_actions; }
+    QComboBox *syntaxBox() const { return m_syntaxBox; }
+    QLabel *linesPanel() const { return m_linesPanel; }
+
+    const QString &fileName() const { return m_fileName; }
+    bool isModified() const;
+
+    // Loads a file into this window; a missing file keeps the window empty and
+    // untitled-looking but remembers the path for a later Save.
+    void LoadDocument(const QString &path);
+    // Save (Save As when untitled). False when cancelled or the write failed;
+    // a failed write is reported and leaves the document as it was.
+    bool save();
+    bool saveAs();
+    // Runs this window's save dialog, proposing `proposed`; the chosen path
+    // (remembered for the next use) or the empty text when cancelled.
+    QString runSaveDialog(const QString &proposed);
+    // The name the save dialog showed last (empty before its first use).
+    const QString &lastSaveDialogName() const { return m_lastSaveDialogName; }
+    const QString &dataFolder() const { return m_context.dataFolder; }
+
+    // The close prompt; true when the window may close.
+    bool queryClose();
+
+    // Proof check: the text goes to the proof-check view and is spell-checked.
+    void runProofCheck();
+    void closeProofCheck();
+    bool isProofChecking() const;
+    ProofCheckView *proofView() const { return m_proofView; }
+
+    // "Edit with Image Editor": the selection goes to the image editor.
+    void startImageEditor();
+    // Closes the window (its frame in the main window), asking first.
+    void closeWindow();
+
+    // Runs the editor's command of an action id ("Edit.Undo").
+    void trigger(const QString &id);
+
+signals:
+    void caretReported(int line, int column);
+    void filesDropped(const QStringList &paths);
+    void spellCheckEnabled(bool enabled);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildLayout();
+    void buildMenus();
+    void applySettings();
+    void applyColouringFromSelector();
+    void setCaptionFromPath(const QString &path);
+    void updateLinesPanel();
+
+    DocumentContext m_context;
+    ActionRegistry m_actions;
+    QString m_fileName;
+    QString m_lastSaveDialogName;
+    QFont m_font;
+    CodeEditor *m_editor = nullptr;
+    EmbeddedStyles *m_embeddedStyles = nullptr;
+    EditorCommands *m_commands = nullptr;
+    ProofCheckView *m_proofView = nullptr;
+    QString m_proofShown; // the text the proof check showed, to tell whether it was edited
+    QWidget *m_proofBar = nullptr;
+    QStackedWidget *m_codeStack = nullptr;
+    QTabWidget *m_tabs = nullptr;
+    QComboBox *m_syntaxBox = nullptr;
+    QLabel *m_linesPanel = nullptr;
+    QMenuBar *m_menuBar = nullptr;
+    QMenu *m_contextMenu = nullptr;
+};
+
+} // namespace tagloom

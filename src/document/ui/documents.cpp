@@ -1,0 +1,20 @@
+#include "document/ui/documents.h"
+
+#include "document/ui/code_editor.h"
+#include "document/ui/document_window.h"
+
+namespace tagloom {
+
+EditorOperations *Documents::activeEditor() const
+{
+    DocumentWindow *doc = activeDocument();
+    return doc ? &doc->operations() : nullptr;
+}
+
+CodeEditor *Documents::activeCodeEditor() const
+{
+    DocumentWindow *doc = activeDocument();
+    return doc ? doc->editor() : nullptr;
+}
+
+} // namespace tagloom

@@ -1,0 +1,32 @@
+#pragma once
+// What commands and modeless dialogs ask of the program around them: the
+// document window the user works in at this moment (none when no document is
+// open), a way to open one more, the window that parents their dialogs and the
+// data folder. The main window is the one implementation; tests make others.
+
+#include <QString>
+
+class QWidget;
+
+namespace tagloom {
+
+class CodeEditor;
+class DocumentWindow;
+class EditorOperations;
+
+class Documents {
+public:
+    virtual ~Documents() = default;
+
+    virtual DocumentWindow *activeDocument() const = 0;
+    // Creates a document window and loads `path` into it (OpenDocumentFile).
+    virtual DocumentWindow *openDocumentFile(const QString &path) = 0;
+    virtual QWidget *dialogParent() const = 0;
+    virtual QString dataFolder() const = 0;
+
+    // The active document's editor, or nullptr.
+    EditorOperations *activeEditor() const;
+    CodeEditor *activeCodeEditor() const;
+};
+
+} // namespace tagloom

@@ -1,0 +1,5 @@
+#include <QString>
+#include <QFile>
+#include <QNetworkReply>
+#include <vector>
+#include "base/result.h"

@@ -1,0 +1,1 @@
+#include <Qsci/qsciscintilla.h>

@@ -1,0 +1,1 @@
+#include "vocabulary/palette_tables.h"
