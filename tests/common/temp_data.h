@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace tagloom::test {
@@ -19,6 +20,23 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// While it lives, no file this process writes may grow past `bytes`: a
+// longer write fails (as on a full disk), for root as for anyone.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    qint64 m_previousSoft;
+    void (*m_previousHandler)(int);
+};
+
+// The names of the entries of `folder`, sorted, without "." and "..".
+QStringList folderEntries(const QString &folder);
 
 QByteArray readBytes(const QString &path);
 void writeBytes(const QString &path, const QByteArray &bytes);

@@ -9,7 +9,7 @@
 #include "base/ui/messages.h"
 #include "base/ui/on_first_use.h"
 #include "base/ui/window_placement.h"
-#include "document/document_file.h"
+#include "document/document.h"
 #include "document/ui/code_editor.h"
 #include "document/ui/document_window.h"
 #include "settings/ui/favourite_folders.h"
@@ -67,13 +67,15 @@ void importPlainText(MainWindow &window)
     const QString path = chooseFile(&window, request);
     if (path.isEmpty())
         return;
-    auto loaded = loadDocumentFile(path);
+    Document text;
+    text.setPath(path);
+    const Result<EditorText> loaded = text.load();
     if (!loaded) {
         showMessage(&window, MessageKind::Error, QStringLiteral("Error"), loaded.error);
         return;
     }
     CodeEditor *editor = window.NewDocument()->editor();
-    editor->loadText(loaded->text, loaded->encoding);
+    editor->loadText(*loaded, text.encoding());
     const QStringList skeleton = {QStringLiteral("<HTML>"), QStringLiteral("<HEAD>"),
                                   QStringLiteral("<TITLE>Insert Your Title</TITLE>"), QStringLiteral("</HEAD>"),
                                   QStringLiteral("<BODY>")};

@@ -56,7 +56,7 @@ void BrowserMenu::preview(int index)
             // The user's browsers share the preview copy; the found ones have their own.
             file = m_dataFolder + QLatin1String(userBrowser ? DataPath::PreviewCopy : DataPath::BrowserCopy);
             const Status written =
-                writeFileAtomically(file, doc->editor()->fileBytes());
+                writeFileAtomically(file, doc->fileBytes());
             if (!written) {
                 showMessage(parentWidget(), MessageKind::Error, QStringLiteral("Error"), written.error);
                 ready = false;

@@ -5,7 +5,6 @@
 #include "base/ui/messages.h"
 #include "codetools/html_compressor.h"
 #include "document/ui/code_editor.h"
-#include "document/document_file.h"
 #include "document/ui/document_window.h"
 
 #include <QDialogButtonBox>
@@ -84,18 +83,18 @@ void CompressorDialog::compressActive()
 
     // The text as it stands in the editor, unsaved edits included, goes to the
     // document's own file, or to the working file while it has none.
-    CodeEditor *editor = doc->editor();
+    const Document &document = doc->document();
     const QString target =
-        doc->fileName().isEmpty() ? m_dataFolder + QLatin1String(DataPath::CompressorWork) : doc->fileName();
-    compressor.LoadBytes(editor->fileBytes());
+        document.isUntitled() ? m_dataFolder + QLatin1String(DataPath::CompressorWork) : document.path();
+    compressor.LoadBytes(doc->fileBytes());
     compressor.Compress();
     if (const Status saved = compressor.SaveFile(target); !saved) {
         showMessage(this, MessageKind::Error, QStringLiteral("Error"), saved.error);
         return;
     }
-    editor->reloadFromFileBytes(compressor.Buffer());
-    if (!doc->fileName().isEmpty())
-        editor->setModifiedFlag(false); // the file holds exactly what the editor shows
+    doc->reloadFromFileBytes(compressor.Buffer());
+    if (!document.isUntitled())
+        doc->editor()->setModifiedFlag(false); // the file holds exactly what the editor shows
     showMessage(this, MessageKind::Information, QStringLiteral("Information"),
                 QStringLiteral("Original Size: %1 bytes.\n New Size: %2 bytes.")
                     .arg(compressor.SourceSize())

@@ -24,7 +24,12 @@ constexpr unsigned long W(qint64 v) { return static_cast<unsigned long>(v); }
 constexpr long L(qint64 v) { return static_cast<long>(v); }
 } // namespace
 
-CodeEditor::CodeEditor(QWidget *parent) : QsciScintilla(parent)
+CodeEditor::CodeEditor(QWidget *parent) : CodeEditor(*new Document, parent)
+{
+    m_ownDocument.reset(m_document);
+}
+
+CodeEditor::CodeEditor(Document &document, QWidget *parent) : QsciScintilla(parent), m_document(&document)
 {
     setUtf8(true);
     setEolMode(QsciScintilla::EolWindows);
@@ -53,12 +58,12 @@ CodeEditor::CodeEditor(QWidget *parent) : QsciScintilla(parent)
 
 QByteArray CodeEditor::toBytes(const QString &text) const
 {
-    return m_encoding == TextEncoding::Utf8 ? text.toUtf8() : text.toLatin1();
+    return encoding() == TextEncoding::Utf8 ? text.toUtf8() : text.toLatin1();
 }
 
 QString CodeEditor::fromBytes(const QByteArray &bytes) const
 {
-    return m_encoding == TextEncoding::Utf8 ? decodeUtf8(bytes) : QString::fromLatin1(bytes);
+    return encoding() == TextEncoding::Utf8 ? decodeUtf8(bytes) : QString::fromLatin1(bytes);
 }
 
 QByteArray CodeEditor::bytesAt(qint64 start, qint64 end) const
@@ -76,12 +81,13 @@ QByteArray CodeEditor::buffer() const
 
 QByteArray CodeEditor::fileBytes() const
 {
-    return fileBytesFromEditor(buffer(), hasNoLines());
+    return m_document->fileBytes(buffer());
 }
 
 void CodeEditor::reloadFromFileBytes(const QByteArray &bytes)
 {
-    reloadText(editorTextFromFile(bytes), detectEncoding(bytes));
+    const EditorText text = m_document->adoptFileBytes(bytes);
+    reloadText(text, m_document->encoding());
 }
 
 QString CodeEditor::allText() const
@@ -245,7 +251,7 @@ void CodeEditor::ReplaceLine(const QString &text)
     silentEdit([&] {
         if (hasNoLines()) {
             SendScintilla(Sci::SCI_INSERTTEXT, 0UL, bytes.constData());
-            m_noLines = false;
+            m_document->setNoLines(false);
             return;
         }
         const int line0 = CaretLine() - 1;
@@ -274,7 +280,7 @@ void CodeEditor::InsertLine(int index, const QString &text)
         SendScintilla(Sci::SCI_SETTARGETSTART, W(at));
         SendScintilla(Sci::SCI_SETTARGETEND, W(at));
         SendScintilla(Sci::SCI_REPLACETARGET, W(piece.size()), piece.constData());
-        m_noLines = false;
+        m_document->setNoLines(false);
     });
 }
 
@@ -283,7 +289,7 @@ void CodeEditor::InsertLine(int index, const QString &text)
 void CodeEditor::loadText(const EditorText &text, TextEncoding encoding)
 {
     ++m_silent;
-    m_encoding = encoding;
+    m_document->setEncoding(encoding);
     setUtf8(encoding == TextEncoding::Utf8);
     SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0UL);
     SendScintilla(Sci::SCI_CLEARALL);
@@ -291,7 +297,7 @@ void CodeEditor::loadText(const EditorText &text, TextEncoding encoding)
     SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1UL);
     SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     m_selectionOfToken.clear();
-    m_noLines = text.noLines;
+    m_document->setNoLines(text.noLines);
     --m_silent;
     setModifiedFlag(false);
     SendScintilla(Sci::SCI_GOTOPOS, 0UL);
@@ -315,7 +321,7 @@ void CodeEditor::replaceAllSilently(const QString &text)
     SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1UL);
     SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     m_selectionOfToken.clear();
-    m_noLines = bytes.isEmpty() && text.isEmpty() && m_noLines;
+    m_document->setNoLines(bytes.isEmpty() && text.isEmpty() && m_document->hasNoLines());
     --m_silent;
     setModifiedFlag(wasModified);
 }
@@ -337,7 +343,7 @@ void CodeEditor::clearAllLines()
     SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1UL);
     SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     m_selectionOfToken.clear();
-    m_noLines = true;
+    m_document->setNoLines(true);
     --m_silent;
     setModifiedFlag(wasModified);
 }
@@ -361,7 +367,7 @@ void CodeEditor::setModifiedFlag(bool modified)
 void CodeEditor::onModified(int, int type, const char *, int, int, int, int, int, int token, int)
 {
     if (type & Sci::SC_MOD_INSERTTEXT)
-        m_noLines = false;
+        m_document->setNoLines(false);
     if ((type & Sci::SC_MOD_CONTAINER) && (type & Sci::SC_PERFORMED_UNDO)) {
         auto it = m_selectionOfToken.constFind(token);
         if (it != m_selectionOfToken.constEnd()) {

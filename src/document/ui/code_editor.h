@@ -1,19 +1,20 @@
 #pragma once
 // The document editor: QScintilla holding the document's bytes (lines joined
 // by CR LF) and offering the editor operations with their exact caret, undo
-// and modified-flag rules.
+// and modified-flag rules. It is the view of a Document, which it keeps told
+// of the encoding and of whether there are any lines.
 //
 // InsertLine and ReplaceLine leave the modified flag and the line count as
 // they were, but are recorded for Undo all the same, so that earlier undo
 // steps never point at moved text; Undo takes such an insertion back.
 
-#include "document/document_file.h"
+#include "document/document.h"
 #include "document/editor_operations.h"
-#include "document/editor_text.h"
 
 #include <Qsci/qsciscintilla.h>
 #include <QHash>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 namespace tagloom {
@@ -23,7 +24,12 @@ class CompletionPopup;
 class CodeEditor : public QsciScintilla, public EditorOperations {
     Q_OBJECT
 public:
+    // A view of `document`, which must outlive it.
+    explicit CodeEditor(Document &document, QWidget *parent = nullptr);
+    // A view of a document of its own (an untitled one).
     explicit CodeEditor(QWidget *parent = nullptr);
+
+    Document &document() const { return *m_document; }
 
     // EditorOperations
     QString SelectedText() const override;
@@ -57,8 +63,8 @@ public:
     // step, history emptied, caret to line 1, the modified flag kept (a
     // whole-document tool's result read back into the editor).
     void reloadFromFileBytes(const QByteArray &bytes);
-    bool hasNoLines() const { return m_noLines && length() == 0; }
-    TextEncoding encoding() const { return m_encoding; }
+    bool hasNoLines() const { return m_document->hasNoLines() && length() == 0; }
+    TextEncoding encoding() const { return m_document->encoding(); }
     QString allText() const;
 
     bool isModifiedFlag() const;
@@ -146,8 +152,8 @@ private:
     std::optional<QStringList> m_autoList;
     std::optional<QStringList> m_completionList;
     CompletionPopup *m_popup = nullptr;
-    TextEncoding m_encoding = TextEncoding::Utf8;
-    bool m_noLines = false;
+    std::unique_ptr<Document> m_ownDocument;
+    Document *m_document;
     bool m_scrollPastEol = false;
     bool m_smartTabs = false;
     bool m_forcedModified = false; // kept on across an emptied history

@@ -7,7 +7,6 @@
 #include "base/ui/messages.h"
 #include "base/ui/shortcut_text.h"
 #include "document/ui/code_editor.h"
-#include "document/document_file.h"
 #include "document/ui/document_window_commands.h"
 #include "document/ui/menu_table.h"
 #include "document/date_stamp.h"
@@ -80,7 +79,7 @@ DocumentWindow::DocumentWindow(DocumentContext context, QWidget *parent)
     buildLayout();
     m_commands = new EditorCommands(m_editor, m_context.commandHooks, this);
     buildMenus();
-    setWindowTitle(QLatin1String(UntitledCaption));
+    setWindowTitle(m_document.title());
     {
         const QSignalBlocker quiet(m_syntaxBox);
         m_syntaxBox->setCurrentText(QStringLiteral("HTML Document"));
@@ -99,6 +98,16 @@ EditorOperations &DocumentWindow::operations() const
 bool DocumentWindow::isModified() const
 {
     return m_editor->isModifiedFlag();
+}
+
+QByteArray DocumentWindow::fileBytes() const
+{
+    return m_editor->fileBytes();
+}
+
+void DocumentWindow::reloadFromFileBytes(const QByteArray &bytes)
+{
+    m_editor->reloadFromFileBytes(bytes);
 }
 
 void DocumentWindow::buildLayout()
@@ -120,7 +129,7 @@ void DocumentWindow::buildLayout()
     topBar->addStretch(1);
     topBar->addWidget(m_linesPanel);
 
-    m_editor = new CodeEditor(this);
+    m_editor = new CodeEditor(m_document, this);
     m_embeddedStyles = new EmbeddedStyles(m_editor);
     m_proofView = new ProofCheckView(this);
     m_codeStack = new QStackedWidget(this);
@@ -261,37 +270,32 @@ void DocumentWindow::updateLinesPanel()
     m_linesPanel->setText(QString::number(m_editor->LineCount()) + QLatin1String(" Line(s)"));
 }
 
-void DocumentWindow::setCaptionFromPath(const QString &path)
-{
-    setWindowTitle(fileNamePart(path));
-}
-
 void DocumentWindow::LoadDocument(const QString &path)
 {
-    m_fileName = path;
+    m_document.setPath(path);
     if (!QFileInfo(path).isFile()) {
         showMessage(this, MessageKind::Plain, QString(),
                     QStringLiteral("The file you selected could not be found.  Please try again."));
         return;
     }
-    auto loaded = loadDocumentFile(path);
+    const Result<EditorText> loaded = m_document.load();
     if (!loaded) {
         showMessage(this, MessageKind::Error, QStringLiteral("Error"), loaded.error);
         return;
     }
-    setCaptionFromPath(path);
+    setWindowTitle(m_document.title());
     if (const ColouringInfo *info = colouringForExtension(upperExtension(path)))
         m_syntaxBox->setCurrentText(QLatin1String(info->languageName));
-    m_editor->loadText(loaded->text, loaded->encoding);
+    m_editor->loadText(*loaded, m_document.encoding());
     if (m_embeddedStyles->isEnabled())
         m_embeddedStyles->recolour();
 }
 
 bool DocumentWindow::save()
 {
-    if (m_fileName.isEmpty())
+    if (m_document.isUntitled())
         return saveAs();
-    const Status status = saveDocumentFile(m_fileName, m_editor->buffer(), m_editor->hasNoLines());
+    const Status status = m_document.save(m_editor->buffer());
     if (!status) {
         showMessage(this, MessageKind::Error, QStringLiteral("Error"),
                     status.error + QStringLiteral("\n\nThe document was not saved and is still open."));
@@ -317,11 +321,11 @@ QString DocumentWindow::runSaveDialog(const QString &proposed)
 
 bool DocumentWindow::saveAs()
 {
-    const QString path = runSaveDialog(m_fileName);
+    const QString path = runSaveDialog(m_document.path());
     if (path.isEmpty())
         return false;
-    m_fileName = path;
-    setCaptionFromPath(path);
+    m_document.setPath(path);
+    setWindowTitle(m_document.title());
     return save();
 }
 
@@ -330,7 +334,7 @@ bool DocumentWindow::queryClose()
     if (!isModified())
         return true;
     const auto answer = showMessage(this, MessageKind::Question, QStringLiteral("Confirm"),
-                                    QStringLiteral("Save changes to %1?").arg(m_fileName),
+                                    QStringLiteral("Save changes to %1?").arg(m_document.path()),
                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::Yes)
         return save(); // a cancelled or failed save keeps the window open

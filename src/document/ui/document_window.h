@@ -6,6 +6,7 @@
 
 #include "base/ui/action_registry.h"
 #include "settings/app_settings.h"
+#include "document/document.h"
 #include "document/ui/editor_commands.h"
 #include "document/highlighter_scheme.h"
 
@@ -48,8 +49,6 @@ struct DocumentContext {
     std::function<SpellChecker &()> spellChecker;
 };
 
-inline constexpr char UntitledCaption[] = "Untitled Document";
-
 class DocumentWindow : public QWidget {
     Q_OBJECT
 public:
@@ -65,8 +64,14 @@ public:
     QComboBox *syntaxBox() const { return m_syntaxBox; }
     QLabel *linesPanel() const { return m_linesPanel; }
 
-    const QString &fileName() const { return m_fileName; }
+    Document &document() { return m_document; }
+    const QString &fileName() const { return m_document.path(); }
     bool isModified() const;
+    // The document as its file would hold it now, unsaved edits included.
+    QByteArray fileBytes() const;
+    // Replaces the editor's text with a file's bytes as one reload (a whole-
+    // document tool's result); the modified flag stays as it was.
+    void reloadFromFileBytes(const QByteArray &bytes);
 
     // Loads a file into this window; a missing file keeps the window empty and
     // untitled-looking but remembers the path for a later Save.
@@ -112,12 +117,11 @@ private:
     void buildMenus();
     void applySettings();
     void applyColouringFromSelector();
-    void setCaptionFromPath(const QString &path);
     void updateLinesPanel();
 
     DocumentContext m_context;
     ActionRegistry m_actions;
-    QString m_fileName;
+    Document m_document;
     QString m_lastSaveDialogName;
     QFont m_font;
     CodeEditor *m_editor = nullptr;

@@ -5,7 +5,6 @@
 #include "base/ui/messages.h"
 #include "document/ui/code_editor.h"
 #include "document/ui/document_window.h"
-#include "document/editor_text.h"
 
 #include <Qsci/qsciprinter.h>
 #include <QPrintDialog>
@@ -25,14 +24,14 @@ void exportCopy(DocumentWindow &window, LineEnds ends)
         return;
     }
     // The text passes through the export working file, written with CR LF.
-    const QByteArray crlf = fileBytesFromEditor(editor->buffer(), false);
+    const QByteArray crlf = window.fileBytes();
     const Status work = writeFileAtomically(window.dataFolder() + QLatin1String(DataPath::ExportWork), crlf);
     if (!work) {
         showMessage(&window, MessageKind::Error, QStringLiteral("Error"), work.error);
         return;
     }
     const QByteArray terminator = ends == LineEnds::Unix ? QByteArray("\n") : QByteArray("\r");
-    const Status written = writeFileAtomically(path, fileBytesFromEditor(editor->buffer(), false, terminator));
+    const Status written = writeFileAtomically(path, window.document().fileBytes(editor->buffer(), terminator));
     if (!written) {
         showMessage(&window, MessageKind::Error, QStringLiteral("Error"), written.error);
         return;

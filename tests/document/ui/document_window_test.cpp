@@ -172,6 +172,29 @@ TEST_F(DocumentWindowTest, FailedSaveKeepsTheDocumentModifiedAndSays)
     EXPECT_EQ(doc->editor()->allText(), QStringLiteral("<p>work</p>"));
 }
 
+TEST_F(DocumentWindowTest, FailedOverwriteShowsTheFileIntactAndTheEditsKept)
+{
+    const QString path = folder.file(QStringLiteral("/page.htm"));
+    test::writeBytes(path, "<p>on disk</p>\r\n");
+    auto doc = make();
+    doc->LoadDocument(path);
+    doc->editor()->selectAll(true);
+    doc->editor()->ReplaceSelection(QString(20000, QLatin1Char('w')));
+    {
+        test::FileSizeLimit diskFull(4096);
+        EXPECT_FALSE(doc->save());
+    }
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown.first().kind, MessageKind::Error);
+    EXPECT_TRUE(messages.shown.first().text.endsWith(QStringLiteral("The document was not saved and is still open.")));
+    EXPECT_EQ(test::readBytes(path), QByteArray("<p>on disk</p>\r\n"));
+    EXPECT_EQ(test::folderEntries(folder.path()), QStringList{QStringLiteral("page.htm")});
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_EQ(doc->editor()->allText(), QString(20000, QLatin1Char('w')));
+    EXPECT_TRUE(doc->save()); // and it saves once there is room
+    EXPECT_FALSE(doc->isModified());
+}
+
 TEST_F(DocumentWindowTest, SaveAsWritesCrLfAndNamesTheWindow)
 {
     test::FileDialogStandIn dialogs;
