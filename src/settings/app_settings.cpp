@@ -2,160 +2,116 @@
 
 #include "settings/settings_store.h"
 
-#include <utility>
+#include <optional>
 
 namespace tagloom {
 
-const QStringList &paletteFlagNames()
+AppSettings::AppSettings() : m_values(int(settingRows().size())) {}
+
+QString AppSettings::value(Setting setting) const
 {
-    static const QStringList names = {
-        QStringLiteral("Common"), QStringLiteral("Frames"), QStringLiteral("Tables"),
-        QStringLiteral("Forms"),  QStringLiteral("Lists"),  QStringLiteral("WML"),
-        QStringLiteral("ASP"),    QStringLiteral("ColdFusion"), QStringLiteral("SSI"),
-        QStringLiteral("PHP"),    QStringLiteral("WebTV"),
-    };
-    return names;
+    const SettingRow &row = settingRows().at(settingIndex(setting));
+    const QString stored = text(setting);
+    const bool valid = row.isValid ? row.isValid(stored) : !stored.isEmpty();
+    return valid || !row.fallback ? stored : QLatin1String(row.fallback);
 }
 
-namespace {
-
-// Keyboard value names with the shortcuts a fresh installation starts with.
-const std::pair<const char *, const char *> kKeyboardDefaults[] = {
-    {"New File", "Ctrl+N"},
-    {"New From", "Shift+Ctrl+N"},
-    {"Open from Local", "Ctrl+O"},
-    {"Open from Web", "Ctrl+W"},
-    {"Save", "Ctrl+S"},
-    {"Print", "Ctrl+P"},
-    {"Exit", "Alt+X"},
-    {"Image", "Ctrl+I"},
-    {"Hyperlink", "Ctrl+H"},
-    {"Java Applet", "Ctrl+J"},
-    {"Non-breaking Space", "Shift+Ctrl+Space"},
-    {"Line Break", "Shift+Enter"},
-    {"Table", "Ctrl+T"},
-    {"Layer", "Ctrl+L"},
-    {"Find", "Ctrl+F"},
-    {"Find and Replace", "Ctrl+R"},
-    {"Extended Find and Replace", "Shift+Ctrl+R"},
-    {FindFirstShortcut, "F3"},
-    {"Undo", "Ctrl+Z"},
-    {"Redo", "Shift+Ctrl+Z"},
-    {"Cut", "Ctrl+X"},
-    {"Copy", "Ctrl+C"},
-    {"Paste", "Ctrl+V"},
-    {"Select All", "Ctrl+A"},
-    {"Spell Check", "F7"},
-};
-
-// The palette flags in the order WritePaletteState writes them.
-const char *const kPaletteWriteOrder[] = {
-    "WML", "Common", "Frames", "Tables", "Forms", "Lists", "ASP", "SSI", "PHP", "WebTV", "ColdFusion",
-};
-
-bool flag(const SettingsKey &key, const char *name)
+int AppSettings::number(Setting setting) const
 {
-    return !key.text(QLatin1String(name)).isEmpty();
+    return value(setting).toInt(nullptr, 10);
 }
 
-} // namespace
-
-const QStringList &keyboardValueNames()
+QString AppSettings::stored(const char *key, const QString &name) const
 {
-    static const QStringList names = [] {
-        QStringList list;
-        for (const auto &entry : kKeyboardDefaults)
-            list.append(QLatin1String(entry.first));
-        return list;
-    }();
-    return names;
+    const int row = settingIndex(key, name);
+    return row < 0 ? QString() : m_values.at(row);
+}
+
+bool AppSettings::paletteOn(const QString &flag) const
+{
+    return !stored(SettingsKeys::Toolbars, flag).isEmpty();
+}
+
+QString AppSettings::shortcut(const QString &name) const
+{
+    return stored(SettingsKeys::Keyboard, name);
+}
+
+void AppSettings::setShortcut(const QString &name, const QString &text)
+{
+    if (const int row = settingIndex(SettingsKeys::Keyboard, name); row >= 0)
+        m_values[row] = text;
 }
 
 AppSettings readAppSettings(SettingsStore &store)
 {
-    AppSettings s;
-    {
-        SettingsKey keyboard = store.open(QLatin1String(SettingsKeys::Keyboard));
-        for (const QString &name : keyboardValueNames())
-            s.shortcuts.insert(name, keyboard.text(name));
-    }
-    {
-        SettingsKey tidy = store.open(QLatin1String(SettingsKeys::Tidy));
-        s.inlineTags = tidy.text(QStringLiteral("In-Line Tags"));
-        s.emptyTags = tidy.text(QStringLiteral("Empty Tags"));
-        s.blockLevelTags = tidy.text(QStringLiteral("Block-Level Tags"));
-        s.preformattedTags = tidy.text(QStringLiteral("Preformatted Tags"));
-    }
-    {
-        SettingsKey root = store.open(QLatin1String(SettingsKeys::Root));
-        s.formatBar = flag(root, "Format Bar");
-        s.codeController = flag(root, "Code Controller");
-        s.autoComplete = flag(root, "AutoComplete");
-        s.inlineCoding = flag(root, "Inline Coding");
-        s.minimizeOnPreview = flag(root, "Minimize on Preview");
-        s.autoIndent = flag(root, "Auto Indent");
-        s.smartTabs = flag(root, "Smart Tabs");
-        // Preferences writes this one, so honour it rather than keep it off.
-        s.scrollPastEol = flag(root, "Scroll Past EOL");
-        s.insertMode = flag(root, "Insert Mode");
-        s.lineNumbers = flag(root, "Line Numbers");
-        s.gutter = flag(root, "Gutter");
-        s.dreamweaver = flag(root, "Dreamweaver");
-        s.spellCheck = flag(root, "Spell Check");
-        s.imageEditor = root.text(QStringLiteral("Image Editor"));
-        s.imageEditorTitle = root.text(QStringLiteral("Image Editor Title"));
-        s.defaultFont = root.text(QStringLiteral("Default Font"));
-        s.fontSize = root.text(QStringLiteral("Font Size"));
-        s.gutterWidth = root.text(QStringLiteral("Gutter Width"));
-        s.undoLimit = root.text(QStringLiteral("Undo Limit"));
-        s.extraLineSpacing = root.text(QStringLiteral("Extra Line Spacing"));
-        for (int i = 0; i < 3; ++i) {
-            const QString name = QStringLiteral("Browser %1").arg(i + 4);
-            s.browserPaths[i] = root.text(name);
-            s.browserTitles[i] = root.text(name + QLatin1String(" Title"));
+    AppSettings settings;
+    const std::vector<SettingRow> &rows = settingRows();
+    std::optional<SettingsKey> key; // each key opened once, in table order
+    for (int i = 0; i < int(rows.size()); ++i) {
+        const QString path = QLatin1String(rows[i].key);
+        if (!key || key->path() != path) {
+            key.reset();
+            key.emplace(store.open(path));
         }
-        s.proxyAddress = root.text(QStringLiteral("Proxy Address"));
-        s.defaultLayerTag = root.text(QStringLiteral("Default Layer Tag"));
+        settings.setStored(i, key->text(QLatin1String(rows[i].name)));
     }
-    {
-        SettingsKey toolbars = store.open(QLatin1String(SettingsKeys::Toolbars));
-        for (const QString &name : paletteFlagNames())
-            s.palettes.insert(name, !toolbars.text(name).isEmpty());
-    }
-    return s;
+    return settings;
 }
 
 void writePaletteState(SettingsStore &store, const QMap<QString, bool> &shown)
 {
     SettingsKey toolbars = store.open(QLatin1String(SettingsKeys::Toolbars));
-    for (const char *name : kPaletteWriteOrder)
-        toolbars.setFlag(QLatin1String(name), shown.value(QLatin1String(name)));
+    for (const SettingRow &row : settingRows())
+        if (qstrcmp(row.key, SettingsKeys::Toolbars) == 0)
+            toolbars.setFlag(QLatin1String(row.name), shown.value(QLatin1String(row.name)));
 }
 
 void writeFirstRunValues(SettingsStore &store)
 {
-    {
-        SettingsKey toolbars = store.open(QLatin1String(SettingsKeys::Toolbars));
-        for (const QString &name : paletteFlagNames())
-            toolbars.setFlag(name, true);
-    }
-    {
-        SettingsKey root = store.open(QLatin1String(SettingsKeys::Root));
-        for (const char *name : {"Format Bar", "Code Controller", "Gutter", "Line Numbers", "Auto Indent",
-                                 "Insert Mode", "AutoComplete", "Inline Coding", "Spell Check"})
-            root.setFlag(QLatin1String(name), true);
-        root.setText(QStringLiteral("Default Font"), QStringLiteral("Courier New"));
-        root.setText(QStringLiteral("Font Size"), QStringLiteral("10"));
-        root.setText(QStringLiteral("Gutter Width"), QStringLiteral("32"));
-        root.setText(QStringLiteral("Undo Limit"), QStringLiteral("32767"));
-        root.setText(QStringLiteral("Extra Line Spacing"), QStringLiteral("0"));
-    }
-    {
-        SettingsKey keyboard = store.open(QLatin1String(SettingsKeys::Keyboard));
-        for (const auto &entry : kKeyboardDefaults)
-            keyboard.setText(QLatin1String(entry.first), QLatin1String(entry.second));
-    }
+    for (const SettingRow &row : settingRows())
+        if (row.firstRun)
+            store.setText(QLatin1String(row.key), QLatin1String(row.name), QLatin1String(row.firstRun));
     store.flush();
+}
+
+EditorSettings editorSettings(const AppSettings &s)
+{
+    EditorSettings e;
+    e.fontFamily = s.value(Setting::DefaultFont);
+    if (e.fontFamily == QLatin1String("FixedSys"))
+        e.fontFamily = QStringLiteral("Fixedsys");
+    e.fontSize = s.number(Setting::FontSize);
+    e.undoLimit = s.number(Setting::UndoLimit);
+    e.gutterWidth = s.number(Setting::GutterWidth);
+    e.extraLineSpacing = s.number(Setting::ExtraLineSpacing);
+    e.autoComplete = s.flag(Setting::AutoComplete);
+    e.inlineCoding = s.flag(Setting::InlineCoding);
+    e.autoIndent = s.flag(Setting::AutoIndent);
+    e.smartTabs = s.flag(Setting::SmartTabs);
+    e.scrollPastEol = s.flag(Setting::ScrollPastEol);
+    e.insertMode = s.flag(Setting::InsertMode);
+    e.lineNumbers = s.flag(Setting::LineNumbers);
+    e.gutter = s.flag(Setting::Gutter);
+    e.spellCheck = s.flag(Setting::SpellCheck);
+    e.imageEditor = s.text(Setting::ImageEditor);
+    e.imageEditorTitle = s.text(Setting::ImageEditorTitle);
+    for (const QString &name : keyboardValueNames())
+        e.shortcuts.insert(name, s.shortcut(name));
+    return e;
+}
+
+BrowserSettings browserSettings(const AppSettings &s)
+{
+    const Setting paths[] = {Setting::Browser4, Setting::Browser5, Setting::Browser6};
+    const Setting titles[] = {Setting::Browser4Title, Setting::Browser5Title, Setting::Browser6Title};
+    BrowserSettings b;
+    for (int i = 0; i < 3; ++i) {
+        b.paths[i] = s.text(paths[i]);
+        b.titles[i] = s.text(titles[i]);
+    }
+    b.minimizeOnPreview = s.flag(Setting::MinimizeOnPreview);
+    return b;
 }
 
 QStringList readFavouriteFolders(SettingsStore &store)
@@ -175,13 +131,6 @@ void writeFavouriteFolders(SettingsStore &store, const QStringList &folders)
     SettingsKey key = store.open(QLatin1String(SettingsKeys::FavouriteFolders));
     for (int i = 1; i <= 10; ++i)
         key.setText(QStringLiteral("Folder %1").arg(i), folders.value(i - 1));
-}
-
-int numberSetting(const QString &stored, int fallback)
-{
-    bool ok = false;
-    const int value = stored.toInt(&ok, 10);
-    return ok ? value : fallback;
 }
 
 } // namespace tagloom

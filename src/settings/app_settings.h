@@ -1,72 +1,49 @@
 #pragma once
-// The in-memory copy of the settings store (AppSettings) and the readers and
-// writers of the store's fixed keys. Flags are on when their stored text is
-// not empty ("False" included); numbers stay text until they are used.
+// AppSettings: the in-memory copy of the settings store, one stored text per
+// row of the settings table, filled and written by one loop each. What uses
+// the settings asks for its own group of parsed values, with absent or
+// unreadable numbers and fonts already replaced by their fallbacks.
+
+#include "settings/setting_rows.h"
 
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <array>
 
 namespace tagloom {
 
 class SettingsStore;
 
-namespace SettingsKeys {
-inline constexpr char Root[] = "Software\\Quenby\\Tagloom 5";
-inline constexpr char Tidy[] = "Software\\Quenby\\Tagloom 5\\Tidy";
-inline constexpr char Toolbars[] = "Software\\Quenby\\Tagloom 5\\Toolbars";
-inline constexpr char Keyboard[] = "Software\\Quenby\\Shared\\Keyboard\\Menus";
-inline constexpr char Highlighters[] = "Software\\Quenby\\Shared\\Highlighters\\";
-inline constexpr char FavouriteFolders[] = "Software\\Quenby\\Tagloom 5\\Favorite Folders";
-} // namespace SettingsKeys
+class AppSettings {
+public:
+    AppSettings(); // every value absent: the empty text
 
-// The eleven palette flags, in the palette strip's tab order.
-const QStringList &paletteFlagNames();
-// The 25 keyboard values, in the order the keyboard page lists them. The
-// Find First value is "FindFirst" for writer and reader alike.
-const QStringList &keyboardValueNames();
-inline constexpr char FindFirstShortcut[] = "FindFirst";
+    // The text as stored (absent: the empty text).
+    QString text(Setting setting) const { return m_values.at(settingIndex(setting)); }
+    // A flag: on when its stored text is not empty ("False" included).
+    bool flag(Setting setting) const { return !text(setting).isEmpty(); }
+    // The stored text when its row's validator takes it, else the row's fallback.
+    QString value(Setting setting) const;
+    // A number setting: the stored decimal integer, or the row's fallback.
+    int number(Setting setting) const;
+    void set(Setting setting, const QString &text) { m_values[settingIndex(setting)] = text; }
+    void setFlag(Setting setting, bool on) { set(setting, on ? QStringLiteral("True") : QString()); }
 
-struct AppSettings {
-    // Settings root, flags.
-    bool formatBar = false;
-    bool codeController = false;
-    bool autoComplete = false;
-    bool inlineCoding = false;
-    bool minimizeOnPreview = false;
-    bool autoIndent = false;
-    bool smartTabs = false;
-    bool scrollPastEol = false;
-    bool insertMode = false;
-    bool lineNumbers = false;
-    bool gutter = false;
-    bool dreamweaver = false;
-    bool spellCheck = false;
-    // Settings root, texts and numbers (as stored).
-    QString imageEditor;
-    QString imageEditorTitle;
-    QString defaultFont;
-    QString fontSize;
-    QString gutterWidth;
-    QString undoLimit;
-    QString extraLineSpacing;
-    std::array<QString, 3> browserPaths;  // "Browser 4" .. "Browser 6"
-    std::array<QString, 3> browserTitles; // "Browser 4 Title" .. "Browser 6 Title"
-    QString proxyAddress;
-    QString defaultLayerTag;
-    // Tidy key.
-    QString inlineTags;
-    QString emptyTags;
-    QString blockLevelTags;
-    QString preformattedTags;
-    // Toolbars key, by palette flag name.
-    QMap<QString, bool> palettes;
-    // Keyboard key, by value name; the empty text means no shortcut.
-    QMap<QString, QString> shortcuts;
+    // The Toolbars flag of a palette; the keyboard value by its name.
+    bool paletteOn(const QString &flag) const;
+    QString shortcut(const QString &name) const;
+    void setShortcut(const QString &name, const QString &text);
 
-    bool paletteOn(const QString &flag) const { return palettes.value(flag); }
-    QString shortcut(const QString &name) const { return shortcuts.value(name); }
+    // Every row's stored text, in the order of settingRows().
+    const QVector<QString> &values() const { return m_values; }
+    void setStored(int row, const QString &text) { m_values[row] = text; }
+
+private:
+    QString stored(const char *key, const QString &name) const;
+
+    QVector<QString> m_values;
 };
 
 // Fills AppSettings from the store, opening (and so creating) the keyboard,
@@ -82,12 +59,38 @@ void writePaletteState(SettingsStore &store, const QMap<QString, bool> &shown);
 // the number settings and the menu shortcuts.
 void writeFirstRunValues(SettingsStore &store);
 
+// What a new document window takes from the settings, parsed.
+struct EditorSettings {
+    QString fontFamily; // one of the editor's fonts
+    int fontSize = 10;
+    int undoLimit = 32767;
+    int gutterWidth = 32;
+    int extraLineSpacing = 0;
+    bool autoComplete = false;
+    bool inlineCoding = false;
+    bool autoIndent = false;
+    bool smartTabs = false;
+    bool scrollPastEol = false;
+    bool insertMode = false;
+    bool lineNumbers = false;
+    bool gutter = false;
+    bool spellCheck = false;
+    QString imageEditor;      // program path; empty: none
+    QString imageEditorTitle; // the menu item's caption suffix
+    QMap<QString, QString> shortcuts; // keyboard value name -> stored text
+};
+EditorSettings editorSettings(const AppSettings &settings);
+
+// The user's own browsers of the browser menu, and what follows a preview.
+struct BrowserSettings {
+    std::array<QString, 3> paths;  // "Browser 4" .. "Browser 6"
+    std::array<QString, 3> titles; // their captions
+    bool minimizeOnPreview = false;
+};
+BrowserSettings browserSettings(const AppSettings &settings);
+
 // The open dialog's favourite folders ("Folder 1" .. "Folder 10").
 QStringList readFavouriteFolders(SettingsStore &store);
 void writeFavouriteFolders(SettingsStore &store, const QStringList &folders);
-
-// A number setting as used by document windows: the stored decimal integer,
-// or the fallback when it is absent or not a number.
-int numberSetting(const QString &stored, int fallback);
 
 } // namespace tagloom

@@ -58,7 +58,9 @@ TEST(AppSettings, EmptyStoreReadsAllOffAndGainsItsKeys)
     test::TempDataFolder folder(false);
     SettingsStore store(folder.file(QStringLiteral("/u.reg")));
     const AppSettings s = readAppSettings(store);
-    EXPECT_FALSE(s.formatBar || s.codeController || s.gutter || s.insertMode || s.spellCheck);
+    for (const Setting flag : {Setting::FormatBar, Setting::CodeController, Setting::Gutter, Setting::InsertMode,
+                               Setting::SpellCheck})
+        EXPECT_FALSE(s.flag(flag));
     for (const QString &flag : paletteFlagNames())
         EXPECT_FALSE(s.paletteOn(flag));
     for (const QString &name : keyboardValueNames())
@@ -69,7 +71,7 @@ TEST(AppSettings, EmptyStoreReadsAllOffAndGainsItsKeys)
     EXPECT_EQ(keyboardValueNames().size(), 25);
 }
 
-TEST(AppSettings, AnyNonEmptyFlagIsOnAndNumbersStayText)
+TEST(AppSettings, AnyNonEmptyFlagIsOnNumbersStayTextAndFallBackWhenUsed)
 {
     test::TempDataFolder folder(false);
     SettingsStore store(folder.file(QStringLiteral("/u.reg")));
@@ -80,11 +82,10 @@ TEST(AppSettings, AnyNonEmptyFlagIsOnAndNumbersStayText)
     store.setText(QLatin1String(SettingsKeys::Toolbars), QStringLiteral("WML"), QStringLiteral("True"));
     store.setText(QLatin1String(SettingsKeys::Keyboard), QStringLiteral("FindFirst"), QStringLiteral("F3"));
     const AppSettings s = readAppSettings(store);
-    EXPECT_TRUE(s.formatBar);
-    EXPECT_TRUE(s.gutter);
-    EXPECT_EQ(s.undoLimit, QStringLiteral("lots"));
-    EXPECT_EQ(numberSetting(s.undoLimit, 32767), 32767);
-    EXPECT_EQ(numberSetting(QStringLiteral("12"), 0), 12);
+    EXPECT_TRUE(s.flag(Setting::FormatBar));
+    EXPECT_TRUE(s.flag(Setting::Gutter));
+    EXPECT_EQ(s.text(Setting::UndoLimit), QStringLiteral("lots"));
+    EXPECT_EQ(s.number(Setting::UndoLimit), 32767);
     EXPECT_FALSE(s.paletteOn(QStringLiteral("PHP")));
     EXPECT_TRUE(s.paletteOn(QStringLiteral("WML")));
     EXPECT_EQ(s.shortcut(QStringLiteral("FindFirst")), QStringLiteral("F3"));
@@ -107,15 +108,87 @@ TEST(AppSettings, PaletteStateAndFirstRunValues)
     SettingsStore fresh(other.file(QStringLiteral("/u.reg")));
     writeFirstRunValues(fresh);
     const AppSettings s = readAppSettings(fresh);
-    EXPECT_TRUE(s.formatBar && s.codeController && s.gutter && s.lineNumbers && s.autoIndent && s.insertMode &&
-                s.autoComplete && s.inlineCoding && s.spellCheck);
-    EXPECT_FALSE(s.dreamweaver);
-    EXPECT_EQ(s.fontSize, QStringLiteral("10"));
-    EXPECT_EQ(s.undoLimit, QStringLiteral("32767"));
+    for (const Setting flag : {Setting::FormatBar, Setting::CodeController, Setting::Gutter, Setting::LineNumbers,
+                               Setting::AutoIndent, Setting::InsertMode, Setting::AutoComplete, Setting::InlineCoding,
+                               Setting::SpellCheck})
+        EXPECT_TRUE(s.flag(flag)) << settingRows().at(settingIndex(flag)).name;
+    EXPECT_FALSE(s.flag(Setting::Dreamweaver));
+    EXPECT_FALSE(s.flag(Setting::SmartTabs));
+    EXPECT_EQ(s.text(Setting::DefaultFont), QStringLiteral("Courier New"));
+    EXPECT_EQ(s.text(Setting::FontSize), QStringLiteral("10"));
+    EXPECT_EQ(s.text(Setting::UndoLimit), QStringLiteral("32767"));
+    EXPECT_FALSE(fresh.valueExists(QLatin1String(SettingsKeys::Root), QStringLiteral("Proxy Address")));
     for (const QString &flag : paletteFlagNames())
         EXPECT_TRUE(s.paletteOn(flag));
     for (const QString &name : keyboardValueNames())
         EXPECT_FALSE(s.shortcut(name).isEmpty()) << name.toStdString();
+}
+
+// The parsed groups: what a document window and the browser menu get.
+TEST(AppSettings, GroupsApplyFallbacksInOnePlace)
+{
+    struct Row {
+        const char *name;
+        const char *font, *size, *undo, *gutter, *spacing;
+        const char *wantFont;
+        int wantSize, wantUndo, wantGutter, wantSpacing;
+    } rows[] = {
+        {"absent", "", "", "", "", "", "Courier New", 10, 32767, 32, 0},
+        {"unreadable", "Lucida Console", "twelve", "lots", "wide", "1.5", "Courier New", 10, 32767, 32, 0},
+        {"as stored", "Terminal", "14", "100", "0", "-2", "Terminal", 14, 100, 0, -2},
+        {"FixedSys as Preferences spells it", "FixedSys", " 8 ", "1", "40", "3", "Fixedsys", 8, 1, 40, 3},
+    };
+    for (const Row &r : rows) {
+        AppSettings s;
+        s.set(Setting::DefaultFont, QLatin1String(r.font));
+        s.set(Setting::FontSize, QLatin1String(r.size));
+        s.set(Setting::UndoLimit, QLatin1String(r.undo));
+        s.set(Setting::GutterWidth, QLatin1String(r.gutter));
+        s.set(Setting::ExtraLineSpacing, QLatin1String(r.spacing));
+        const EditorSettings e = editorSettings(s);
+        EXPECT_EQ(e.fontFamily, QLatin1String(r.wantFont)) << r.name;
+        EXPECT_EQ(e.fontSize, r.wantSize) << r.name;
+        EXPECT_EQ(e.undoLimit, r.wantUndo) << r.name;
+        EXPECT_EQ(e.gutterWidth, r.wantGutter) << r.name;
+        EXPECT_EQ(e.extraLineSpacing, r.wantSpacing) << r.name;
+    }
+
+    AppSettings s;
+    s.set(Setting::Browser6, QStringLiteral("/usr/bin/b6"));
+    s.set(Setting::Browser6Title, QStringLiteral("Six"));
+    s.setFlag(Setting::MinimizeOnPreview, true);
+    s.setShortcut(QStringLiteral("Save"), QStringLiteral("Ctrl+S"));
+    s.setShortcut(QStringLiteral("No Such Value"), QStringLiteral("Ctrl+Q"));
+    const BrowserSettings b = browserSettings(s);
+    EXPECT_EQ(b.paths[2], QStringLiteral("/usr/bin/b6"));
+    EXPECT_EQ(b.titles[2], QStringLiteral("Six"));
+    EXPECT_TRUE(b.paths[1].isEmpty());
+    EXPECT_TRUE(b.minimizeOnPreview);
+    const EditorSettings e = editorSettings(s);
+    EXPECT_EQ(e.shortcuts.value(QStringLiteral("Save")), QStringLiteral("Ctrl+S"));
+    EXPECT_EQ(e.shortcuts.size(), 25);
+}
+
+// Every row is read and written by the same loop: what one writes, the
+// other reads back, whatever key it lives in.
+TEST(AppSettings, EveryRowRoundTripsThroughTheStore)
+{
+    test::TempDataFolder folder(false);
+    const QString path = folder.file(QStringLiteral("/u.reg"));
+    {
+        SettingsStore store(path);
+        const std::vector<SettingRow> &rows = settingRows();
+        for (int i = 0; i < int(rows.size()); ++i)
+            store.setText(QLatin1String(rows[i].key), QLatin1String(rows[i].name), QStringLiteral("v%1").arg(i));
+        ASSERT_TRUE(store.flush());
+    }
+    SettingsStore reread(path);
+    const AppSettings s = readAppSettings(reread);
+    for (int i = 0; i < int(s.values().size()); ++i)
+        EXPECT_EQ(s.values().at(i), QStringLiteral("v%1").arg(i)) << settingRows().at(i).name;
+    EXPECT_EQ(s.text(Setting::PreformattedTags), QStringLiteral("v%1").arg(settingIndex(Setting::PreformattedTags)));
+    EXPECT_EQ(settingIndex(SettingsKeys::Keyboard, QStringLiteral("findfirst")), settingIndex(SettingsKeys::Keyboard, QStringLiteral("FindFirst")));
+    EXPECT_EQ(settingIndex(SettingsKeys::Root, QStringLiteral("V4 Done")), -1);
 }
 
 } // namespace

@@ -26,7 +26,7 @@ BrowserMenu::BrowserMenu(QString dataFolder, std::function<DocumentWindow *()> a
     }
 }
 
-void BrowserMenu::applySettings(const AppSettings &settings, const BrowserPaths &found)
+void BrowserMenu::applySettings(const BrowserSettings &settings, const BrowserPaths &found)
 {
     m_paths[0] = found.internetExplorer;
     m_paths[1] = found.netscape;
@@ -34,10 +34,10 @@ void BrowserMenu::applySettings(const AppSettings &settings, const BrowserPaths 
     for (int i = 0; i < 3; ++i) {
         if (!m_paths[i].isEmpty())
             m_items[i]->setEnabled(true);
-        m_paths[i + 3] = settings.browserPaths[i];
+        m_paths[i + 3] = settings.paths[i];
         if (!m_paths[i + 3].isEmpty()) {
             m_items[i + 3]->setEnabled(true);
-            m_items[i + 3]->setText(settings.browserTitles[i]);
+            m_items[i + 3]->setText(settings.titles[i]);
         }
     }
     m_minimizeOnPreview = settings.minimizeOnPreview;

@@ -22,7 +22,7 @@ public:
 
     // Enables the found browsers and the user's browsers that have a path,
     // captioned with their titles; never disables an item.
-    void applySettings(const AppSettings &settings, const BrowserPaths &found);
+    void applySettings(const BrowserSettings &settings, const BrowserPaths &found);
 
     // 0-2: Internet Explorer, Netscape Communicator, Opera; 3-5: Browser 4-6.
     QAction *item(int index) const { return m_items.value(index); }

@@ -235,7 +235,7 @@ SpellChecker &MainWindow::spellChecker()
 DocumentWindow *MainWindow::addDocumentWindow()
 {
     DocumentContext context;
-    context.settings = m_settings;
+    context.settings = editorSettings(m_settings);
     context.dataFolder = m_options.dataFolder;
     context.userStore = m_options.userStore;
     if (m_options.userStore)
@@ -266,7 +266,7 @@ DocumentWindow *MainWindow::addDocumentWindow()
     });
     connect(doc, &DocumentWindow::filesDropped, this, &MainWindow::openFiles);
     if (m_spellButton)
-        m_spellButton->setEnabled(m_settings.spellCheck);
+        m_spellButton->setEnabled(m_settings.flag(Setting::SpellCheck));
     sub->showMaximized();
     m_mdi->setActiveSubWindow(sub);
     m_menuStack->setCurrentWidget(bar);
@@ -401,21 +401,19 @@ void MainWindow::ReadAllSettings()
     if (!m_options.userStore)
         return;
     m_settings = readAppSettings(*m_options.userStore);
-    // 1. The main window's four stored shortcuts; Exit carries none.
+    // The main window's four stored shortcuts; Exit carries none.
     m_actions->applyStoredShortcuts([this](const QString &name) { return m_settings.shortcut(name); });
     if (QAction *exit = m_actions->action(QStringLiteral("File.Exit")))
         exit->setShortcut(QKeySequence());
-    // 3. Format bar and side panel follow their flags.
-    m_formatBar->setVisible(m_settings.formatBar);
-    m_sidePanel->setVisible(m_settings.codeController);
-    // 4. A palette whose flag is off is hidden; on changes nothing.
+    // Format bar and side panel follow their flags: set, never flipped.
+    m_formatBar->setVisible(m_settings.flag(Setting::FormatBar));
+    m_sidePanel->setVisible(m_settings.flag(Setting::CodeController));
+    // A palette whose flag is off is hidden; on changes nothing.
     for (const QString &flag : paletteFlagNames())
         if (!m_settings.paletteOn(flag))
             m_paletteStrip->setPageShown(flag, false);
-    // 5. The external-editor button.
-    m_externalEditor->setEnabled(m_settings.dreamweaver);
-    // 6. The browser menu.
-    m_browserMenu->applySettings(m_settings, m_browsers);
+    m_externalEditor->setEnabled(m_settings.flag(Setting::Dreamweaver));
+    m_browserMenu->applySettings(browserSettings(m_settings), m_browsers);
 }
 
 void MainWindow::WritePaletteState()

@@ -37,7 +37,6 @@ namespace tagloom {
 
 namespace {
 
-const char *const kEditorFonts[] = {"Courier New", "Courier", "Fixedsys", "Terminal", "Arial"};
 
 const QStringList &saveFilters()
 {
@@ -65,15 +64,8 @@ DocumentWindow::DocumentWindow(DocumentContext context, QWidget *parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
 
-    // Font from the settings; any name but the editor fonts keeps Courier New.
-    QString fontName = QStringLiteral("Courier New");
-    const QString wanted = m_context.settings.defaultFont == QLatin1String("FixedSys")
-                               ? QStringLiteral("Fixedsys")
-                               : m_context.settings.defaultFont;
-    for (const char *name : kEditorFonts)
-        if (wanted == QLatin1String(name))
-            fontName = wanted;
-    m_font = QFont(fontName, numberSetting(m_context.settings.fontSize, 10));
+    const QString &fontName = m_context.settings.fontFamily;
+    m_font = QFont(fontName, m_context.settings.fontSize);
     m_font.setStyleHint(fontName == QLatin1String("Arial") ? QFont::SansSerif : QFont::TypeWriter);
 
     buildLayout();
@@ -200,21 +192,21 @@ void DocumentWindow::closeWindow()
 
 void DocumentWindow::applySettings()
 {
-    const AppSettings &s = m_context.settings;
-    // 1. Menu shortcuts from the keyboard settings; the editor gives up its own
+    const EditorSettings &s = m_context.settings;
+    // Menu shortcuts from the keyboard settings; the editor gives up its own
     // binding of a key that a menu item now carries.
-    m_actions.applyStoredShortcuts([&s](const QString &name) { return s.shortcut(name); });
-    for (const QString &name : keyboardValueNames()) {
-        const QKeySequence key = shortcutFromText(s.shortcut(name));
+    m_actions.applyStoredShortcuts([&s](const QString &name) { return s.shortcuts.value(name); });
+    for (const QString &text : s.shortcuts) {
+        const QKeySequence key = shortcutFromText(text);
         if (!key.isEmpty())
             m_editor->releaseKey(key[0].toCombined());
     }
-    // 2. The image editor item.
+    // The image editor item.
     if (QAction *a = m_actions.action(QStringLiteral("Tools.ImageEditor"))) {
         a->setEnabled(!s.imageEditor.isEmpty());
         a->setText(QStringLiteral("Edit Image using ") + s.imageEditorTitle);
     }
-    // 3. The typing aids, each from its list file or detached.
+    // The typing aids, each from its list file or detached.
     auto loadAid = [this](bool on, const char *file) -> std::optional<QStringList> {
         if (!on)
             return std::nullopt;
@@ -227,18 +219,16 @@ void DocumentWindow::applySettings()
     };
     m_editor->setAutoCompleteList(loadAid(s.autoComplete, DataPath::CompletionAuto));
     m_editor->setCompletionList(loadAid(s.inlineCoding, DataPath::CompletionLine));
-    // 4. Editor options.
+    // Editor options and numbers (absent or unreadable ones came with their
+    // fallbacks).
     m_editor->setAutoIndent(s.autoIndent);
     m_editor->setSmartTabs(s.smartTabs);
     m_editor->setScrollPastEol(s.scrollPastEol);
-    // 5. Numbers; absent or unreadable ones take the Preferences defaults.
-    m_editor->setUndoLimit(numberSetting(s.undoLimit, 32767));
-    m_editor->setExtraLineSpacing(numberSetting(s.extraLineSpacing, 0));
-    // 6. Insert or overwrite.
+    m_editor->setUndoLimit(s.undoLimit);
+    m_editor->setExtraLineSpacing(s.extraLineSpacing);
     m_editor->setOverwriteMode(!s.insertMode);
-    // 5 and 7. The gutter.
-    m_editor->setGutter(s.gutter, numberSetting(s.gutterWidth, 32), s.lineNumbers);
-    // 8. Spell checking.
+    m_editor->setGutter(s.gutter, s.gutterWidth, s.lineNumbers);
+    // Spell checking.
     if (QAction *a = m_actions.action(QStringLiteral("Tools.SpellCheck")))
         a->setEnabled(s.spellCheck);
     if (QAction *a = m_actions.action(QStringLiteral("Context.SpellCheck")))

@@ -34,7 +34,7 @@ class SpellChecker;
 
 // What a document window needs from the program around it.
 struct DocumentContext {
-    AppSettings settings;
+    EditorSettings settings;
     QString dataFolder;
     // The per-user settings, for the save dialog's favourite folders (may be null).
     SettingsStore *userStore = nullptr;

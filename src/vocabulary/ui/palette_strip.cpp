@@ -1,6 +1,6 @@
 #include "vocabulary/ui/palette_strip.h"
 
-#include "settings/app_settings.h"
+#include "settings/setting_rows.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -25,7 +25,7 @@ protected:
     std::unique_ptr<DocumentWindow> make(const AppSettings &settings = {})
     {
         DocumentContext context;
-        context.settings = settings;
+        context.settings = editorSettings(settings);
         context.dataFolder = folder.path();
         context.spellChecker = [this]() -> SpellChecker & { return checker; };
         auto doc = std::make_unique<DocumentWindow>(std::move(context));
@@ -67,9 +67,9 @@ TEST_F(DocumentWindowTest, TypingOneCharacterShowsOneLine)
 TEST_F(DocumentWindowTest, FontAndNumbersFallBackSensibly)
 {
     AppSettings s;
-    s.defaultFont = QStringLiteral("Lucida Console");
-    s.fontSize = QStringLiteral("twelve");
-    s.undoLimit = QStringLiteral("lots");
+    s.set(Setting::DefaultFont, QStringLiteral("Lucida Console"));
+    s.set(Setting::FontSize, QStringLiteral("twelve"));
+    s.set(Setting::UndoLimit, QStringLiteral("lots"));
     auto doc = make(s);
     EXPECT_EQ(doc->editor()->editorFont().family(), QStringLiteral("Courier New"));
     EXPECT_EQ(doc->editor()->editorFont().pointSize(), 10);
@@ -77,10 +77,10 @@ TEST_F(DocumentWindowTest, FontAndNumbersFallBackSensibly)
     EXPECT_EQ(doc->editor()->undoLimit(), 32767);
     EXPECT_EQ(doc->editor()->marginWidth(1), 0); // gutter off in an empty store
 
-    s.defaultFont = QStringLiteral("Terminal");
-    s.fontSize = QStringLiteral("14");
-    s.gutter = true;
-    s.gutterWidth = QStringLiteral("wide");
+    s.set(Setting::DefaultFont, QStringLiteral("Terminal"));
+    s.set(Setting::FontSize, QStringLiteral("14"));
+    s.setFlag(Setting::Gutter, true);
+    s.set(Setting::GutterWidth, QStringLiteral("wide"));
     auto other = make(s);
     EXPECT_EQ(other->editor()->editorFont().family(), QStringLiteral("Terminal"));
     EXPECT_EQ(other->editor()->lexer()->font(QsciLexerHTML::Tag).family(), QStringLiteral("Terminal"));
@@ -95,10 +95,10 @@ TEST_F(DocumentWindowTest, ShortcutsComeOnlyFromTheKeyboardSettings)
     EXPECT_TRUE(shortcut(*bare, "File.New").isEmpty());
 
     AppSettings s;
-    s.shortcuts.insert(QStringLiteral("Save"), QStringLiteral("Ctrl+S"));
-    s.shortcuts.insert(QStringLiteral("FindFirst"), QStringLiteral("F3"));
-    s.shortcuts.insert(QStringLiteral("Exit"), QStringLiteral("XExit"));
-    s.shortcuts.insert(QStringLiteral("Undo"), QStringLiteral("Ctrl+Z"));
+    s.setShortcut(QStringLiteral("Save"), QStringLiteral("Ctrl+S"));
+    s.setShortcut(QStringLiteral("FindFirst"), QStringLiteral("F3"));
+    s.setShortcut(QStringLiteral("Exit"), QStringLiteral("XExit"));
+    s.setShortcut(QStringLiteral("Undo"), QStringLiteral("Ctrl+Z"));
     auto doc = make(s);
     EXPECT_EQ(shortcut(*doc, "File.Save"), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_EQ(shortcut(*doc, "Search.FindFirst"), QKeySequence(Qt::Key_F3));
@@ -114,9 +114,9 @@ TEST_F(DocumentWindowTest, ImageEditorAndSpellCheckItemsFollowSettings)
     EXPECT_FALSE(off->actions().action(QStringLiteral("Tools.SpellCheck"))->isEnabled());
 
     AppSettings s;
-    s.imageEditor = QStringLiteral("/nonexistent/paint-program");
-    s.imageEditorTitle = QStringLiteral("Paint");
-    s.spellCheck = true;
+    s.set(Setting::ImageEditor, QStringLiteral("/nonexistent/paint-program"));
+    s.set(Setting::ImageEditorTitle, QStringLiteral("Paint"));
+    s.setFlag(Setting::SpellCheck, true);
     auto on = make(s);
     QAction *editImage = on->actions().action(QStringLiteral("Tools.ImageEditor"));
     EXPECT_TRUE(editImage->isEnabled());
