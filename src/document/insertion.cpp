@@ -15,6 +15,13 @@ int columnLength(const QString &text)
     return n;
 }
 
+Insertion asReplacement(const Insertion &insertion)
+{
+    if (insertion.mode == InsertMode::Wrap)
+        return insertion;
+    return replaceInsertion(insertion.texts.join(QStringLiteral("\r\n")));
+}
+
 void insert(EditorOperations *target, const Insertion &insertion)
 {
     if (!target)
@@ -33,6 +40,9 @@ void insert(EditorOperations *target, const Insertion &insertion)
     }
     case InsertMode::Wrap:
         target->ReplaceSelection(first + target->SelectedText() + t.value(1));
+        break;
+    case InsertMode::Replace:
+        target->ReplaceSelection(first);
         break;
     case InsertMode::Append: {
         const int column = target->CaretColumn();

@@ -14,11 +14,12 @@ enum class InsertMode {
     Lines,  // several new lines below the caret line, in order
     Wrap,   // open + selection + close replaces the selection
     Append, // appended to the caret line; the caret moves right by its length
+    Replace, // replaces the selection (a tag reopened in its dialog), one undo step
 };
 
 struct Insertion {
     InsertMode mode = InsertMode::Line;
-    QStringList texts; // Line, Append: one text; Lines: each line; Wrap: open, close
+    QStringList texts; // Line, Append, Replace: one text; Lines: each line; Wrap: open, close
 };
 
 void insert(EditorOperations *target, const Insertion &insertion);
@@ -27,6 +28,11 @@ inline Insertion lineInsertion(const QString &text) { return {InsertMode::Line, 
 inline Insertion linesInsertion(const QStringList &lines) { return {InsertMode::Lines, lines}; }
 inline Insertion wrapInsertion(const QString &open, const QString &close) { return {InsertMode::Wrap, {open, close}}; }
 inline Insertion appendInsertion(const QString &text) { return {InsertMode::Append, {text}}; }
+inline Insertion replaceInsertion(const QString &text) { return {InsertMode::Replace, {text}}; }
+
+// The same text as one replacement of the selection: lines joined by CR LF
+// (a wrap keeps its two parts around the selection).
+Insertion asReplacement(const Insertion &insertion);
 
 // Characters in the editor's sense (code points), as columns count them.
 int columnLength(const QString &text);

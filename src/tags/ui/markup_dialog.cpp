@@ -1,0 +1,49 @@
+#include "tags/ui/markup_dialog.h"
+
+#include "base/ui/window_placement.h"
+
+#include <QBoxLayout>
+#include <QPushButton>
+
+namespace tagloom {
+
+MarkupDialog::MarkupDialog(const QString &title, ActiveEditor activeEditor, QWidget *parent)
+    : QDialog(parent), m_activeEditor(std::move(activeEditor))
+{
+    setWindowTitle(title);
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setModal(false);
+    m_okButton = new QPushButton(QStringLiteral("&OK"), this);
+    m_okButton->setDefault(true);
+    m_cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancelButton->setAutoDefault(false);
+    connect(m_okButton, &QPushButton::clicked, this, &MarkupDialog::okClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::hide);
+}
+
+void MarkupDialog::addButtonRow(QBoxLayout *layout)
+{
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
+    layout->addLayout(buttons);
+}
+
+void MarkupDialog::showOnTop()
+{
+    showAndRaise(this);
+    if (QWidget *first = focusProxy())
+        first->setFocus();
+}
+
+void MarkupDialog::okClicked()
+{
+    // Asked now, not at show time: the dialog may outlive its document.
+    EditorOperations *editor = m_activeEditor ? m_activeEditor() : nullptr;
+    const Insertion text = markup();
+    insert(editor, m_editMode ? asReplacement(text) : text);
+    hide();
+}
+
+} // namespace tagloom
