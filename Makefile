@@ -23,15 +23,20 @@ test: build
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} $$b; done
 
-# The engines and their fuzz tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer; they need the core library only.
+# Every suite that needs no window (the engines and their fuzz tests among
+# them) and tagloom-tools under AddressSanitizer and UndefinedBehaviorSanitizer;
+# they need the core library only.
 SANITIZE_BUILD ?= build-sanitize
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 sanitize: deps
 	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" >/dev/null
-	@cmake --build $(SANITIZE_BUILD) -j$(JOBS) --target test_codetools tagloom-tools
-	TAGLOOM_FUZZ_ROUNDS=3000 UBSAN_OPTIONS=print_stacktrace=1 $(SANITIZE_BUILD)/bin/test_codetools
+	@cmake --build $(SANITIZE_BUILD) -j$(JOBS) --target core_tests tagloom-tools
+	@for t in $(SANITIZE_BUILD)/bin/test_*; do \
+	  case $$t in *_ui) continue ;; esac; \
+	  echo "== $$t"; \
+	  TAGLOOM_FUZZ_ROUNDS=3000 UBSAN_OPTIONS=print_stacktrace=1 $$t --gtest_brief=1 || exit 1; \
+	done
 	@for f in tests/data/analysis/*/input; do $(SANITIZE_BUILD)/bin/tagloom-tools validate $$f >/dev/null || test $$? -eq 1; done
 	@$(SANITIZE_BUILD)/bin/tagloom-tools rtf2html tests/data/rtf/wizard_notice/input >/dev/null
 	@! $(SANITIZE_BUILD)/bin/tagloom-tools compress /nonexistent $(SANITIZE_BUILD)/out.htm 2>/dev/null

@@ -351,20 +351,20 @@ void MainWindow::loadAtShow()
 {
     const QString &folder = m_options.dataFolder;
     QStringList problems;
-    // 1-2. The recent list, with the starter page on top.
+    // The recent list, with the starter page on top.
     m_recent.setEntries(readListOrNote(folder + QLatin1String(DataPath::Recent), problems));
     RecentAdd(folder + QLatin1String(DataPath::DefaultPage));
-    // 3-6. The side-panel tables and the Events list.
+    // The side-panel tables and the Events list.
     VocabularyTables loaded = loadVocabularyTables(folder, problems);
     m_tables = std::move(loaded);
     m_sidePanel->setTables(m_tables);
-    // 7. Settings; a start without any per-user store first writes the values
+    // Settings; a start without any per-user store first writes the values
     // an installer would.
     if (m_options.userStore && !m_options.userStore->existedAtOpen() &&
         !m_options.userStore->keyExists(QLatin1String(SettingsKeys::Root)))
         writeFirstRunValues(*m_options.userStore);
     ReadAllSettings();
-    // 8. A file named on the command line opens on the sixth tick.
+    // A file named on the command line opens on the sixth tick.
     if (!m_options.arguments.isEmpty() && QFileInfo(m_options.arguments.constFirst()).isFile()) {
         setCursor(Qt::BusyCursor);
         m_commandLineCounter = 0;
@@ -436,7 +436,7 @@ void MainWindow::exitProgram()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // 1. Every document may refuse; then nothing is written.
+    // Every document may refuse; then nothing is written.
     for (DocumentWindow *doc : documents()) {
         if (!doc->queryClose()) {
             event->ignore();
@@ -446,7 +446,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     m_commandLineTimer.stop();
     QStringList problems;
     if (m_options.userStore) {
-        // 2-3. The format bar flag and the palette state.
+        // The format bar flag and the palette state.
         {
             SettingsKey root = m_options.userStore->open(QLatin1String(SettingsKeys::Root));
             root.setFlag(QStringLiteral("Format Bar"), m_formatBar->isVisibleTo(this));
@@ -455,11 +455,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
         if (const Status s = m_options.userStore->flush(); !s)
             problems.append(s.error);
     }
-    // 4. The recent list.
+    // The recent list.
     const QString &folder = m_options.dataFolder;
     if (const Status s = writeListFile(folder + QLatin1String(DataPath::Recent), m_recent.entries()); !s)
         problems.append(s.error);
-    // 5. The snippets, names first.
+    // The snippets, names first.
     const PairLists snippets = listsFromPairRows(m_sidePanel->snippetRows());
     if (const Status s = writeListFile(folder + QLatin1String(DataPath::SnippetNames), snippets.first); !s)
         problems.append(s.error);

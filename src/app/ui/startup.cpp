@@ -60,15 +60,16 @@ int runTagloom(int argc, char **argv)
     QIcon::setFallbackThemeName(QStringLiteral("breeze"));
     app.setWindowIcon(QIcon(QStringLiteral(":/tagloom/tagloom.svg")));
 
-    // 1. The splash, painted at once.
+    // The splash first, painted before anything else is built.
     QSplashScreen *splash = createSplash();
     splash->show();
     app.processEvents();
 
-    // 2. The title every window of the program goes by.
+    // The version every window of the program goes by.
     app.setApplicationVersion(QStringLiteral("5.0"));
 
-    // 3. The main window (then, as they arrive, every dialog once).
+    // The main window, with the per-user and the machine-wide settings; each
+    // dialog is made the first time it is used.
     const QString userPath = settingsPath(
         "TAGLOOM_USER_SETTINGS",
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Quenby/tagloom-user.reg"));
@@ -84,7 +85,7 @@ int runTagloom(int argc, char **argv)
     options.arguments = app.arguments().mid(1);
     MainWindow window(std::move(options));
 
-    // 4-5. The splash goes; the main window shows and the loop runs.
+    // The splash gives way to the main window, and the event loop runs.
     splash->finish(&window);
     delete splash;
     window.show();

@@ -64,19 +64,43 @@ protected:
     int ended = 0;
 };
 
-TEST_F(MainWindowTest, FirstStartWritesInstallerValuesAndShowsEverything)
+// The first start without any per-user store, one check each.
+class FirstStartTest : public MainWindowTest {
+protected:
+    void SetUp() override { start(Store::Missing); }
+};
+
+TEST_F(FirstStartTest, TitleIsTheProgramsName)
 {
-    MainWindow &w = start(Store::Missing);
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Quenby Tagloom 5.0"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quenby Tagloom 5.0"));
+}
+
+TEST_F(FirstStartTest, EveryPaletteIsShown)
+{
     for (const QString &flag : paletteFlagNames())
-        EXPECT_TRUE(w.paletteStrip()->isPageShown(flag)) << flag.toStdString();
-    EXPECT_TRUE(w.formatBar()->isVisibleTo(&w));
-    EXPECT_TRUE(w.sidePanel()->isVisibleTo(&w));
-    EXPECT_EQ(w.actions().action(QStringLiteral("File.New"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-    EXPECT_TRUE(w.actions().action(QStringLiteral("File.Exit"))->shortcut().isEmpty());
-    DocumentWindow *doc = w.NewDocument();
+        EXPECT_TRUE(window->paletteStrip()->isPageShown(flag)) << flag.toStdString();
+}
+
+TEST_F(FirstStartTest, FormatBarAndSidePanelAreShown)
+{
+    EXPECT_TRUE(window->formatBar()->isVisibleTo(window.get()));
+    EXPECT_TRUE(window->sidePanel()->isVisibleTo(window.get()));
+}
+
+TEST_F(FirstStartTest, MenusGetTheUsualShortcutsButExitHasNone)
+{
+    EXPECT_EQ(window->actions().action(QStringLiteral("File.New"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_TRUE(window->actions().action(QStringLiteral("File.Exit"))->shortcut().isEmpty());
+    DocumentWindow *doc = window->NewDocument();
     EXPECT_EQ(doc->actions().action(QStringLiteral("File.Save"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+}
+
+TEST_F(FirstStartTest, InstallerValuesAreWrittenToTheStore)
+{
     EXPECT_EQ(userText(SettingsKeys::Root, "Gutter Width"), QStringLiteral("32"));
+    EXPECT_EQ(userText(SettingsKeys::Root, "Gutter"), QStringLiteral("True"));
+    EXPECT_EQ(userText(SettingsKeys::Keyboard, "Save"), QStringLiteral("Ctrl+S"));
+    EXPECT_EQ(userText(SettingsKeys::Toolbars, "WebTV"), QStringLiteral("True"));
 }
 
 TEST_F(MainWindowTest, ExistingEmptyStoreHidesEverythingAndSetsNoShortcut)
