@@ -10,6 +10,7 @@
 #include "base/ui/on_first_use.h"
 #include "base/ui/window_placement.h"
 #include "document/document.h"
+#include "document/file_filters.h"
 #include "document/ui/code_editor.h"
 #include "document/ui/document_window.h"
 #include "settings/ui/favourite_folders.h"
@@ -22,27 +23,6 @@
 namespace tagloom {
 
 namespace {
-
-const QStringList &openFilters()
-{
-    static const QStringList filters = {
-        QStringLiteral("HTML Files (*.htm, *.html, *.asp, *.shtml)|*.htm; *.html; *.asp; *.shtml"),
-        QStringLiteral("XML Files (*.xml,*.xhtml)|*.xml;*.xhtml"),
-        QStringLiteral("CSS Files (*.css)|*.css"),
-        QStringLiteral("JavaScript Files (*.js)|*.js"),
-        QStringLiteral("WML Files (*.wml)|*.wml"),
-        QStringLiteral("Perl Files (*.pl, *.cgi)|*.pl;*.cgi;*.perl"),
-        QStringLiteral("Java Files (*.java)|*.java"),
-        QStringLiteral("Object Pascal Files (*.pas)|*.pas"),
-        QStringLiteral("Python Files (*.py)|*.py"),
-        QStringLiteral("SQL Files (*.sql)|*.sql"),
-        QStringLiteral("Text Files (*.txt)|*.txt"),
-        QStringLiteral("PHP Files (*.php3, *.php, *.phtml)|*.php3; *.php;*.phtml"),
-        QStringLiteral("VisualBASIC Files (*.bas)|*.bas"),
-        QStringLiteral("All Files (*.*)|*"),
-    };
-    return filters;
-}
 
 void openLocal(MainWindow &window)
 {

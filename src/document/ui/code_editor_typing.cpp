@@ -1,4 +1,5 @@
 #include "document/ui/code_editor.h"
+#include "document/ui/scintilla_calls.h"
 
 #include "document/completion_lists.h"
 #include "document/insertion.h"
@@ -11,11 +12,7 @@
 
 namespace tagloom {
 
-namespace {
-using Sci = QsciScintillaBase;
-constexpr unsigned long W(qint64 v) { return static_cast<unsigned long>(v); }
-constexpr long L(qint64 v) { return static_cast<long>(v); }
-} // namespace
+using namespace sci;
 
 void CodeEditor::typeText(const QString &text)
 {

@@ -8,6 +8,7 @@
 #include "base/ui/shortcut_text.h"
 #include "document/ui/code_editor.h"
 #include "document/ui/document_window_commands.h"
+#include "document/file_filters.h"
 #include "document/ui/menu_table.h"
 #include "document/date_stamp.h"
 #include "document/ui/embedded_styles.h"
@@ -34,30 +35,6 @@
 #include <QVBoxLayout>
 
 namespace tagloom {
-
-namespace {
-
-
-const QStringList &saveFilters()
-{
-    static const QStringList filters = {
-        QStringLiteral("HTML Files (*.htm, *.html, *.asp, *.shtml)|*.htm; *.html; *.asp; *.shtml"),
-        QStringLiteral("XML Files (*.xml,*.xhtml)|*.xml;*.xhtml"),
-        QStringLiteral("CSS Files (*.css)|*.css"),
-        QStringLiteral("JavaScript Files (*.js)|*.js"),
-        QStringLiteral("WML (*.wml)|*.wml"),
-        QStringLiteral("Perl Files (*.pl,*.cgi)|*.pl;*.cgi;*.perl"),
-        QStringLiteral("Java Files (*.java)|*.java"),
-        QStringLiteral("Text Files (*.txt)|*.txt"),
-        QStringLiteral("PHP Files (*.php3, *.php, *.phtml)|*.php3; *.php;*.phtml"),
-        QStringLiteral("VisualBASIC Files (*.bas)|*.bas"),
-        QStringLiteral("Object Pascal Files (*.pas)|*.pas"),
-        QStringLiteral("All Files (*.*)|*"),
-    };
-    return filters;
-}
-
-} // namespace
 
 DocumentWindow::DocumentWindow(DocumentContext context, QWidget *parent)
     : QWidget(parent), m_context(std::move(context)), m_actions(this)
