@@ -62,7 +62,7 @@ public:
     // Documents.
     DocumentWindow *activeDocument() const override;
     DocumentWindow *openDocumentFile(const QString &path) override { return OpenDocumentFile(path); }
-    QWidget *dialogParent() const override { return const_cast<MainWindow *>(this); }
+    QWidget *dialogParent() override { return this; }
     QString dataFolder() const override { return m_options.dataFolder; }
     QList<DocumentWindow *> documents() const;
     DocumentWindow *NewDocument();

@@ -21,7 +21,7 @@ public:
     virtual DocumentWindow *activeDocument() const = 0;
     // Creates a document window and loads `path` into it (OpenDocumentFile).
     virtual DocumentWindow *openDocumentFile(const QString &path) = 0;
-    virtual QWidget *dialogParent() const = 0;
+    virtual QWidget *dialogParent() = 0;
     virtual QString dataFolder() const = 0;
 
     // The active document's editor, or nullptr.
