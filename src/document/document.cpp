@@ -3,11 +3,75 @@
 #include "base/file_io.h"
 #include "base/text_codec.h"
 
+#include <QFileInfo>
+#include <QtEndian>
+#include <limits>
+#include <new>
+
 namespace tagloom {
+
+namespace {
+
+// The UTF-16 code units of `bytes`, the byte-order mark included.
+QString decodeUtf16(const QByteArray &bytes, bool bigEndian)
+{
+    QString text(bytes.size() / 2, Qt::Uninitialized);
+    const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
+    for (qsizetype i = 0; i < text.size(); ++i)
+        text[i] = QChar(bigEndian ? qFromBigEndian<quint16>(p + 2 * i) : qFromLittleEndian<quint16>(p + 2 * i));
+    return text;
+}
+
+QByteArray encodeUtf16(const QString &text, bool bigEndian)
+{
+    QByteArray bytes(text.size() * 2, Qt::Uninitialized);
+    auto *p = reinterpret_cast<uchar *>(bytes.data());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (bigEndian)
+            qToBigEndian<quint16>(text.at(i).unicode(), p + 2 * i);
+        else
+            qToLittleEndian<quint16>(text.at(i).unicode(), p + 2 * i);
+    }
+    return bytes;
+}
+
+bool isBigEndian(TextEncoding encoding)
+{
+    return encoding == TextEncoding::Utf16BE;
+}
+
+} // namespace
 
 TextEncoding detectEncoding(const QByteArray &bytes)
 {
+    const bool le = bytes.startsWith("\xFF\xFE");
+    const bool be = bytes.startsWith("\xFE\xFF");
+    if ((le || be) && bytes.size() % 2 == 0 && QStringView(decodeUtf16(bytes, be)).isValidUtf16())
+        return be ? TextEncoding::Utf16BE : TextEncoding::Utf16LE;
     return isValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Latin1;
+}
+
+QByteArray editorBytesFromFile(const QByteArray &file, TextEncoding encoding)
+{
+    if (encoding != TextEncoding::Utf16LE && encoding != TextEncoding::Utf16BE)
+        return file;
+    return decodeUtf16(file, isBigEndian(encoding)).toUtf8();
+}
+
+QByteArray fileBytesInEncoding(const QByteArray &editorBytes, TextEncoding encoding)
+{
+    if (encoding != TextEncoding::Utf16LE && encoding != TextEncoding::Utf16BE)
+        return editorBytes;
+    return encodeUtf16(decodeUtf8(editorBytes), isBigEndian(encoding));
+}
+
+qint64 largestEditableFile(qint64 availableMemory)
+{
+    // The file's bytes, their line-break-normalised copy, the editor's text
+    // and its style bytes are alive together while a file loads.
+    constexpr qint64 kCopiesWhileLoading = 4;
+    constexpr qint64 kEditorLimit = std::numeric_limits<qint32>::max();
+    return std::min(kEditorLimit, availableMemory / kCopiesWhileLoading);
 }
 
 QString fileNamePart(const QString &path)
@@ -23,23 +87,42 @@ QString Document::title() const
 
 QByteArray Document::fileBytes(const QByteArray &buffer, const QByteArray &eol) const
 {
-    return fileBytesFromEditor(buffer, m_noLines, eol);
+    return fileBytesInEncoding(fileBytesFromEditor(buffer, m_noLines, eol), m_encoding);
+}
+
+QByteArray Document::textBytes(const QByteArray &buffer) const
+{
+    return fileBytesFromEditor(buffer, m_noLines);
 }
 
 EditorText Document::adoptFileBytes(const QByteArray &bytes)
 {
     m_encoding = detectEncoding(bytes);
-    EditorText text = editorTextFromFile(bytes);
+    EditorText text = editorTextFromFile(editorBytesFromFile(bytes, m_encoding));
     m_noLines = text.noLines;
     return text;
 }
 
-Result<EditorText> Document::load()
+Result<EditorText> Document::load(qint64 availableMemory)
 {
-    auto bytes = readWholeFile(m_path);
-    if (!bytes)
-        return Result<EditorText>::failure(bytes.error);
-    return Result<EditorText>::success(adoptFileBytes(*bytes));
+    const qint64 size = QFileInfo(m_path).size();
+    const qint64 largest = largestEditableFile(availableMemory);
+    if (size > largest)
+        return Result<EditorText>::failure(
+            QStringLiteral("The file \"%1\" is too large to open: it holds %2 MB, and with the memory "
+                           "available now the editor can hold files of up to %3 MB.")
+                .arg(m_path)
+                .arg(size / (1024 * 1024))
+                .arg(largest / (1024 * 1024)));
+    try {
+        auto bytes = readWholeFile(m_path);
+        if (!bytes)
+            return Result<EditorText>::failure(bytes.error);
+        return Result<EditorText>::success(adoptFileBytes(*bytes));
+    } catch (const std::bad_alloc &) {
+        return Result<EditorText>::failure(
+            QStringLiteral("There is not enough memory to open the file \"%1\".").arg(m_path));
+    }
 }
 
 Status Document::save(const QByteArray &buffer) const

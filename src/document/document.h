@@ -5,6 +5,7 @@
 // CR LF). The document window owns one; its editor view reads and updates it.
 // The text itself lives in the editor; the modified flag is the editor's.
 
+#include "base/memory_budget.h"
 #include "base/result.h"
 #include "document/editor_text.h"
 
@@ -14,12 +15,27 @@ namespace tagloom {
 
 inline constexpr char UntitledCaption[] = "Untitled Document";
 
-// How the editor shows a document's bytes: as UTF-8 when every byte sequence
-// is valid UTF-8, otherwise one byte per character (Latin-1), which keeps
-// every byte of mixed or single-byte files exactly.
-enum class TextEncoding { Utf8, Latin1 };
+// How a document's bytes are read and written. UTF-16 files with a byte-order
+// mark are read as UTF-16 and written back as UTF-16 (the editor holds them
+// as UTF-8); other files are UTF-8 when every byte sequence is valid UTF-8,
+// otherwise one byte per character (Latin-1), which keeps every byte of mixed
+// or single-byte files exactly.
+enum class TextEncoding { Utf8, Latin1, Utf16LE, Utf16BE };
 
+// The editor holds every encoding but Latin-1 as UTF-8.
+inline bool heldAsUtf8(TextEncoding encoding) { return encoding != TextEncoding::Latin1; }
+
+// UTF-16 only with its byte-order mark and when the bytes come back exactly
+// (an even count, no lone surrogate); else UTF-8 when valid, else Latin-1.
 TextEncoding detectEncoding(const QByteArray &bytes);
+// File bytes in `encoding` as the editor's 8-bit or UTF-8 bytes, and back.
+QByteArray editorBytesFromFile(const QByteArray &file, TextEncoding encoding);
+QByteArray fileBytesInEncoding(const QByteArray &editorBytes, TextEncoding encoding);
+
+// The largest file the editor is asked to hold, in bytes: the editor keeps
+// about four times a file's size while loading it, and cannot address more
+// than 2 GiB; `availableMemory` is what the process may still use.
+qint64 largestEditableFile(qint64 availableMemory);
 
 // The file name part of a path (for window captions).
 QString fileNamePart(const QString &path);
@@ -41,14 +57,18 @@ public:
     void setNoLines(bool noLines) { m_noLines = noLines; }
 
     // The file form of the editor's `buffer`: every line followed by `eol`
-    // (nothing at all when the document has no lines).
+    // (nothing at all when the document has no lines), in the file's encoding.
     QByteArray fileBytes(const QByteArray &buffer, const QByteArray &eol = CrLf) const;
+    // The same text as the editor holds it (8-bit or UTF-8), for the tools
+    // that read mark-up byte by byte.
+    QByteArray textBytes(const QByteArray &buffer) const;
     // Takes a file's bytes as this document's text: the encoding and the
     // no-lines flag follow the bytes; the editor's buffer comes back.
     EditorText adoptFileBytes(const QByteArray &bytes);
 
-    // Reads the file at path() and adopts its bytes.
-    Result<EditorText> load();
+    // Reads the file at path() and adopts its bytes. A file larger than the
+    // editor can hold with `availableMemory` bytes is refused before reading.
+    Result<EditorText> load(qint64 availableMemory = availableMemoryBytes());
     // Writes the editor's `buffer` to path() with CR LF after every line,
     // atomically: a failed write leaves the file as it was.
     Status save(const QByteArray &buffer) const;

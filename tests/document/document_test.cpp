@@ -4,6 +4,7 @@
 #include "document/syntax_table.h"
 
 #include <QFile>
+#include <limits>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -105,6 +106,81 @@ TEST(Document, LoadAndSaveGoThroughTheFile)
     EXPECT_EQ(loaded->buffer, QByteArray("one\r\ntwo"));
     doc.setPath(folder.file(QStringLiteral("/missing/dir/page.htm")));
     EXPECT_FALSE(doc.save("x"));
+}
+
+// UTF-16 files with a mark come back byte for byte; their line breaks are
+// UTF-16 code units, never bytes that happen to be CR or LF.
+TEST(Document, Utf16FilesKeepTheirEncoding)
+{
+    auto le = [](const char16_t *text) {
+        QByteArray bytes;
+        for (const char16_t *p = text; *p; ++p)
+            bytes.append(char(*p & 0xFF)).append(char(*p >> 8));
+        return bytes;
+    };
+    auto be = [](const char16_t *text) {
+        QByteArray bytes;
+        for (const char16_t *p = text; *p; ++p)
+            bytes.append(char(*p >> 8)).append(char(*p & 0xFF));
+        return bytes;
+    };
+    const struct {
+        const char *name;
+        QByteArray file;
+        TextEncoding encoding;
+        QByteArray saved; // the file after a save without an edit
+        QByteArray shown; // the editor's bytes (UTF-8), or nothing to check
+    } cases[] = {
+        {"LE with CR LF", le(u"\uFEFFa\r\n\u0D0A\u010A\r\n"), TextEncoding::Utf16LE, le(u"\uFEFFa\r\n\u0D0A\u010A\r\n"),
+         "\xEF\xBB\xBF" "a\r\n\xE0\xB4\x8A\xC4\x8A"},
+        {"BE with CR LF", be(u"\uFEFF<p>\r\n</p>\r\n"), TextEncoding::Utf16BE, be(u"\uFEFF<p>\r\n</p>\r\n"),
+         "\xEF\xBB\xBF<p>\r\n</p>"},
+        {"LE with LF and a NUL", le(u"\uFEFFx\ny") + QByteArray("\0\0", 2), TextEncoding::Utf16LE,
+         le(u"\uFEFFx\r\ny") + QByteArray("\0\0\r\0\n\0", 6), QByteArray("\xEF\xBB\xBFx\r\ny\0", 8)},
+        {"odd length is bytes", QByteArray("\xFF\xFE" "a\0b", 5), TextEncoding::Latin1,
+         QByteArray("\xFF\xFE" "a\0b\r\n", 7), QByteArray()},
+        {"lone surrogate is bytes", le(u"\uFEFF") + QByteArray("\x00\xD8", 2), TextEncoding::Latin1,
+         le(u"\uFEFF") + QByteArray("\x00\xD8\r\n", 4), QByteArray()},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(detectEncoding(c.file), c.encoding) << c.name;
+        Document doc;
+        const EditorText text = doc.adoptFileBytes(c.file);
+        EXPECT_EQ(doc.encoding(), c.encoding) << c.name;
+        EXPECT_EQ(doc.fileBytes(text.buffer), c.saved) << c.name;
+        if (!c.shown.isNull()) {
+            EXPECT_EQ(text.buffer, c.shown) << c.name;
+            // The tools read the text as the editor holds it.
+            EXPECT_EQ(doc.textBytes(text.buffer), c.shown + "\r\n") << c.name;
+        }
+    }
+}
+
+// A file the editor cannot hold is refused before a byte is read, with a
+// message that says why; nothing is left half-loaded.
+TEST(Document, FilesTooLargeToHoldAreRefused)
+{
+    test::TempDataFolder folder(false);
+    const QString path = folder.file(QStringLiteral("/big.htm"));
+    test::writeBytes(path, QByteArray(3 * 1024 * 1024, 'x'));
+    Document doc;
+    doc.setPath(path);
+    const Result<EditorText> refused = doc.load(4 * 1024 * 1024); // 4 MB to spare: 1 MB files at most
+    ASSERT_FALSE(refused);
+    EXPECT_TRUE(refused.error.contains(QStringLiteral("too large"))) << refused.error.toStdString();
+    EXPECT_TRUE(doc.load(64 * 1024 * 1024)); // with room it opens
+    EXPECT_EQ(largestEditableFile(qint64(1) << 40), qint64(std::numeric_limits<qint32>::max()));
+
+    // Past what the editor can address at all, however much memory there is
+    // (a sparse file: it takes no room on the disk).
+    const QString huge = folder.file(QStringLiteral("/huge.htm"));
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(qint64(3) << 30));
+    }
+    doc.setPath(huge);
+    EXPECT_FALSE(doc.load(qint64(1) << 40));
 }
 
 // A save that fails part-way must leave the file it was to replace exactly as

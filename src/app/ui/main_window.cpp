@@ -282,8 +282,11 @@ DocumentWindow *MainWindow::NewDocument()
 DocumentWindow *MainWindow::OpenDocumentFile(const QString &path)
 {
     DocumentWindow *doc = addDocumentWindow();
-    doc->LoadDocument(path);
-    return doc;
+    if (doc->LoadDocument(path) != DocumentWindow::LoadResult::Failed)
+        return doc;
+    // A file that could not be read leaves no window behind.
+    doc->parentWidget()->close();
+    return nullptr;
 }
 
 void MainWindow::openFiles(const QStringList &paths)

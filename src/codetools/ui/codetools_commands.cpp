@@ -32,7 +32,7 @@ void registerCodetoolsCommands(CommandRegistry &registry, Documents &documents)
         if (!doc)
             return;
         const Status written = writeFileAtomically(documents.dataFolder() + QLatin1String(DataPath::AnalysisWork),
-                                                   doc->fileBytes());
+                                                   doc->textBytes());
         if (!written) {
             showMessage(doc, MessageKind::Error, QStringLiteral("Error"), written.error);
             return;

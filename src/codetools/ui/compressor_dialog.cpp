@@ -86,13 +86,15 @@ void CompressorDialog::compressActive()
     const Document &document = doc->document();
     const QString target =
         document.isUntitled() ? m_dataFolder + QLatin1String(DataPath::CompressorWork) : document.path();
-    compressor.LoadBytes(doc->fileBytes());
+    compressor.LoadBytes(doc->textBytes());
     compressor.Compress();
-    if (const Status saved = compressor.SaveFile(target); !saved) {
+    // Written back in the document's own encoding (UTF-16 stays UTF-16).
+    const QByteArray result = fileBytesInEncoding(compressor.Buffer(), document.encoding());
+    if (const Status saved = writeFileAtomically(target, result); !saved) {
         showMessage(this, MessageKind::Error, QStringLiteral("Error"), saved.error);
         return;
     }
-    doc->reloadFromFileBytes(compressor.Buffer());
+    doc->reloadFromFileBytes(result);
     if (!document.isUntitled())
         doc->editor()->setModifiedFlag(false); // the file holds exactly what the editor shows
     showMessage(this, MessageKind::Information, QStringLiteral("Information"),

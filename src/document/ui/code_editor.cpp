@@ -51,12 +51,12 @@ CodeEditor::CodeEditor(Document &document, QWidget *parent) : QsciScintilla(pare
 
 QByteArray CodeEditor::toBytes(const QString &text) const
 {
-    return encoding() == TextEncoding::Utf8 ? text.toUtf8() : text.toLatin1();
+    return heldAsUtf8(encoding()) ? text.toUtf8() : text.toLatin1();
 }
 
 QString CodeEditor::fromBytes(const QByteArray &bytes) const
 {
-    return encoding() == TextEncoding::Utf8 ? decodeUtf8(bytes) : QString::fromLatin1(bytes);
+    return heldAsUtf8(encoding()) ? decodeUtf8(bytes) : QString::fromLatin1(bytes);
 }
 
 QByteArray CodeEditor::bytesAt(qint64 start, qint64 end) const
@@ -283,7 +283,7 @@ void CodeEditor::loadText(const EditorText &text, TextEncoding encoding)
 {
     ++m_silent;
     m_document->setEncoding(encoding);
-    setUtf8(encoding == TextEncoding::Utf8);
+    setUtf8(heldAsUtf8(encoding));
     SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0UL);
     SendScintilla(Sci::SCI_CLEARALL);
     SendScintilla(Sci::SCI_ADDTEXT, static_cast<uintptr_t>(text.buffer.size()), text.buffer.constData());

@@ -74,6 +74,11 @@ QByteArray DocumentWindow::fileBytes() const
     return m_editor->fileBytes();
 }
 
+QByteArray DocumentWindow::textBytes() const
+{
+    return m_document.textBytes(m_editor->buffer());
+}
+
 void DocumentWindow::reloadFromFileBytes(const QByteArray &bytes)
 {
     m_editor->reloadFromFileBytes(bytes);
@@ -237,18 +242,20 @@ void DocumentWindow::updateLinesPanel()
     m_linesPanel->setText(QString::number(m_editor->LineCount()) + QLatin1String(" Line(s)"));
 }
 
-void DocumentWindow::LoadDocument(const QString &path)
+DocumentWindow::LoadResult DocumentWindow::LoadDocument(const QString &path)
 {
     m_document.setPath(path);
     if (!QFileInfo(path).isFile()) {
         showMessage(this, MessageKind::Plain, QString(),
                     QStringLiteral("The file you selected could not be found.  Please try again."));
-        return;
+        return LoadResult::Missing;
     }
     const Result<EditorText> loaded = m_document.load();
     if (!loaded) {
+        // The window must not stay bound to a file it does not show.
+        m_document.setPath(QString());
         showMessage(this, MessageKind::Error, QStringLiteral("Error"), loaded.error);
-        return;
+        return LoadResult::Failed;
     }
     setWindowTitle(m_document.title());
     if (const ColouringInfo *info = colouringForExtension(upperExtension(path)))
@@ -256,6 +263,7 @@ void DocumentWindow::LoadDocument(const QString &path)
     m_editor->loadText(*loaded, m_document.encoding());
     if (m_embeddedStyles->isEnabled())
         m_embeddedStyles->recolour();
+    return LoadResult::Loaded;
 }
 
 bool DocumentWindow::save()

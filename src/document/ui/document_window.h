@@ -69,13 +69,19 @@ public:
     bool isModified() const;
     // The document as its file would hold it now, unsaved edits included.
     QByteArray fileBytes() const;
+    // The same text as the editor holds it (8-bit or UTF-8, CR LF), for the
+    // tools that read mark-up byte by byte.
+    QByteArray textBytes() const;
     // Replaces the editor's text with a file's bytes as one reload (a whole-
     // document tool's result); the modified flag stays as it was.
     void reloadFromFileBytes(const QByteArray &bytes);
 
-    // Loads a file into this window; a missing file keeps the window empty and
-    // untitled-looking but remembers the path for a later Save.
-    void LoadDocument(const QString &path);
+    // Loads a file into this window. A missing file keeps the window empty
+    // and untitled-looking but remembers the path for a later Save; a file
+    // that cannot be read (or is too large to hold) is reported and leaves
+    // the window untitled, so that no Save can replace the file.
+    enum class LoadResult { Loaded, Missing, Failed };
+    LoadResult LoadDocument(const QString &path);
     // Save (Save As when untitled). False when cancelled or the write failed;
     // a failed write is reported and leaves the document as it was.
     bool save();

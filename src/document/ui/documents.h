@@ -19,7 +19,8 @@ public:
     virtual ~Documents() = default;
 
     virtual DocumentWindow *activeDocument() const = 0;
-    // Creates a document window and loads `path` into it (OpenDocumentFile).
+    // Creates a document window and loads `path` into it (OpenDocumentFile);
+    // nullptr, and no window left, when the file exists but cannot be read.
     virtual DocumentWindow *openDocumentFile(const QString &path) = 0;
     virtual QWidget *dialogParent() = 0;
     virtual QString dataFolder() const = 0;

@@ -12,9 +12,12 @@
 #include "document/text_search.h"
 
 #include <QAction>
+#include <QFile>
+#include <QFileInfo>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QListWidget>
 #include <QLabel>
 #include <QMimeData>
@@ -155,6 +158,24 @@ TEST_F(MainWindowDocumentsTest, DroppedFilesOpenInOrderLastActive)
     EXPECT_EQ(docs[2]->windowTitle(), QStringLiteral("c.js"));
     EXPECT_EQ(window->activeDocument(), docs[2]);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quenby Tagloom 5.0"));
+}
+
+// Files that exist but cannot be opened leave no window bound to them.
+TEST_F(MainWindowDocumentsTest, FailedOpensLeaveNoWindow)
+{
+    const QString huge = data.file(QStringLiteral("/huge.htm"));
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(qint64(3) << 30)); // sparse: no room taken on the disk
+    }
+    EXPECT_EQ(window->OpenDocumentFile(huge), nullptr);
+    EXPECT_EQ(window->OpenDocumentFile(QStringLiteral("/proc/self/mem")), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->documents().isEmpty(); }, 2000));
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_TRUE(messages.shown.at(0).text.contains(QStringLiteral("too large"))) << messages.shown.at(0).text.toStdString();
+    EXPECT_EQ(QFileInfo(huge).size(), qint64(3) << 30);
+    EXPECT_EQ(window->currentMenuBar(), static_cast<QWidget *>(window->mainMenuBar()));
 }
 
 TEST_F(MainWindowDocumentsTest, ViewCodeControllerOnlyShows)

@@ -172,6 +172,29 @@ TEST_F(DocumentWindowTest, FailedSaveKeepsTheDocumentModifiedAndSays)
     EXPECT_EQ(doc->editor()->allText(), QStringLiteral("<p>work</p>"));
 }
 
+// A file that exists but cannot be read leaves the window untitled: no later
+// Save may write the empty window over the file.
+TEST_F(DocumentWindowTest, UnreadableFileLeavesTheWindowUntitled)
+{
+    test::FileDialogStandIn dialogs;
+    auto doc = make();
+    // Reading a process's own memory file fails at once, for root too.
+    EXPECT_EQ(doc->LoadDocument(QStringLiteral("/proc/self/mem")), DocumentWindow::LoadResult::Failed);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown.first().kind, MessageKind::Error);
+    EXPECT_TRUE(doc->fileName().isEmpty());
+    EXPECT_EQ(doc->windowTitle(), QStringLiteral("Untitled Document"));
+    dialogs.answers = {QString()};
+    EXPECT_FALSE(doc->save()); // Save As, cancelled: nothing written anywhere
+    EXPECT_EQ(dialogs.requests.size(), 1);
+
+    // A missing file still keeps its path for a later Save.
+    auto missing = make();
+    const QString path = folder.file(QStringLiteral("/new.htm"));
+    EXPECT_EQ(missing->LoadDocument(path), DocumentWindow::LoadResult::Missing);
+    EXPECT_EQ(missing->fileName(), path);
+}
+
 TEST_F(DocumentWindowTest, FailedOverwriteShowsTheFileIntactAndTheEditsKept)
 {
     const QString path = folder.file(QStringLiteral("/page.htm"));
