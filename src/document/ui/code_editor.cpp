@@ -160,6 +160,7 @@ void CodeEditor::ReplaceSelection(const QString &text)
     SendScintilla(Sci::SCI_SETEMPTYSELECTION, W(caretPosition()));
     SendScintilla(Sci::SCI_CHOOSECARETX);
     SendScintilla(Sci::SCI_SCROLLCARET);
+    m_modified = true;
     emit changed();
 }
 
@@ -341,16 +342,17 @@ void CodeEditor::clearAllLines()
     setModifiedFlag(wasModified);
 }
 
-// Emptying the undo history also moves the editor's save point, so a flag
-// that must stay on is kept by hand.
+// The flag is ours, not the editor component's save point: every recorded
+// edit sets it, Undo and Redo included (undoing back to the saved text still
+// asks on close), and emptying the history leaves it alone.
 bool CodeEditor::isModifiedFlag() const
 {
-    return m_forcedModified || SendScintilla(Sci::SCI_GETMODIFY) != 0;
+    return m_modified;
 }
 
 void CodeEditor::setModifiedFlag(bool modified)
 {
-    m_forcedModified = modified;
+    m_modified = modified;
     if (!modified)
         SendScintilla(Sci::SCI_SETSAVEPOINT);
 }
@@ -374,8 +376,10 @@ void CodeEditor::onModified(int, int type, const char *, int, int, int, int, int
         return;
     const bool edit = type & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT);
     const bool marker = (type & Sci::SC_MOD_CONTAINER) && (type & (Sci::SC_PERFORMED_UNDO | Sci::SC_PERFORMED_REDO));
-    if (edit || marker)
+    if (edit || marker) {
+        m_modified = true;
         emit changed();
+    }
 }
 
 void CodeEditor::applyPendingSelection()

@@ -156,7 +156,7 @@ private:
     Document *m_document;
     bool m_scrollPastEol = false;
     bool m_smartTabs = false;
-    bool m_forcedModified = false; // kept on across an emptied history
+    bool m_modified = false;
     int m_silent = 0;
     int m_undoLimit = 32767;
     int m_nextToken = 1;

@@ -142,6 +142,21 @@ TEST_F(DocumentWindowTest, ClosePromptAnswers)
     EXPECT_EQ(messages.shown.first().text, QStringLiteral("Save changes to ?"));
 }
 
+// Every recorded edit sets the flag, Undo included: typing and undoing still
+// asks on close; saving clears it until the next edit.
+TEST_F(DocumentWindowTest, TypingThenUndoStillAsksOnClose)
+{
+    auto doc = make();
+    doc->show();
+    QTest::keyClick(doc->editor(), Qt::Key_A);
+    doc->trigger(QStringLiteral("Edit.Undo"));
+    EXPECT_EQ(doc->editor()->allText(), QString());
+    messages.answers = {QMessageBox::Cancel};
+    EXPECT_FALSE(doc->queryClose());
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown.first().text, QStringLiteral("Save changes to ?"));
+}
+
 TEST_F(DocumentWindowTest, ClearAllKeepsTheModifiedFlag)
 {
     auto clean = make();

