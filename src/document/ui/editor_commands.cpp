@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace tagloom {
 
@@ -189,16 +190,12 @@ SearchDialog *EditorCommands::replaceDialog()
 
 void EditorCommands::showFind()
 {
-    findDialog()->show();
-    m_findDialog->raise();
-    m_findDialog->activateWindow();
+    findDialog()->present();
 }
 
 void EditorCommands::showReplace()
 {
-    replaceDialog()->show();
-    m_replaceDialog->raise();
-    m_replaceDialog->activateWindow();
+    replaceDialog()->present();
 }
 
 QStringList EditorCommands::lines() const
@@ -330,6 +327,36 @@ void EditorCommands::moveToMatchingBracket()
         m_editor->SendScintilla(Sci::SCI_GOTOPOS, static_cast<unsigned long>(match));
 }
 
+// Block indent and unindent of a selection within one line (or of the caret
+// line): the editor's own Tab would replace the selected text by a tab. A
+// selection over several lines is left to the editor, which does each line.
+bool EditorCommands::shiftSingleLine(bool indent)
+{
+    auto send = [this](unsigned int message, qint64 w = 0, qint64 l = 0) {
+        return m_editor->SendScintilla(message, static_cast<unsigned long>(w), static_cast<long>(l));
+    };
+    const long anchor = send(Sci::SCI_GETANCHOR);
+    const long caret = send(Sci::SCI_GETCURRENTPOS);
+    const long line = send(Sci::SCI_LINEFROMPOSITION, anchor);
+    if (m_editor->isReadOnly() || send(Sci::SCI_SELECTIONISRECTANGLE) ||
+        line != send(Sci::SCI_LINEFROMPOSITION, caret))
+        return false;
+    const long lineStart = send(Sci::SCI_POSITIONFROMLINE, line);
+    long shift = 1;
+    if (indent) {
+        send(Sci::SCI_INSERTTEXT, lineStart, reinterpret_cast<qint64>("\t"));
+    } else {
+        const long first = send(Sci::SCI_GETCHARAT, lineStart);
+        if (lineStart == send(Sci::SCI_GETLINEENDPOSITION, line) || (first != '\t' && first != ' '))
+            return true; // nothing to take away
+        send(Sci::SCI_DELETERANGE, lineStart, 1);
+        shift = -1;
+    }
+    // The selection stays on the text it covered.
+    send(Sci::SCI_SETSEL, std::max(anchor + shift, lineStart), std::max(caret + shift, lineStart));
+    return true;
+}
+
 bool EditorCommands::handleKey(int key, Qt::KeyboardModifiers modifiers)
 {
     // Ctrl+N breaks the line with the caret staying where it is (a menu
@@ -353,6 +380,8 @@ bool EditorCommands::handleKey(int key, Qt::KeyboardModifiers modifiers)
     }
     switch (key) {
     case Qt::Key_B: moveToMatchingBracket(); return true;
+    case Qt::Key_I: return shiftSingleLine(true);
+    case Qt::Key_U: return shiftSingleLine(false);
     case Qt::Key_N:
         m_editor->SendScintilla(Sci::SCI_SETSELECTIONMODE, static_cast<unsigned long>(Sci::SC_SEL_STREAM));
         m_editor->SendScintilla(Sci::SCI_CANCEL); // back to selecting with Shift only

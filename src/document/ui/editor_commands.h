@@ -71,6 +71,7 @@ private:
     void refreshMarker(int n);
     bool handleKey(int key, Qt::KeyboardModifiers modifiers);
     void moveToMatchingBracket();
+    bool shiftSingleLine(bool indent);
     void installKeys();
 
     struct Bookmark {

@@ -17,6 +17,13 @@
 
 namespace tagloom {
 
+void SearchDialog::present()
+{
+    showAndRaise(this);
+    m_find->setFocus(Qt::OtherFocusReason);
+    m_find->selectAll();
+}
+
 SearchDialog::SearchDialog(Kind kind, QWidget *parent) : QDialog(parent), m_kind(kind)
 {
     setWindowTitle(kind == Kind::Find ? QStringLiteral("Find") : QStringLiteral("Replace"));

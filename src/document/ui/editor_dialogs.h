@@ -25,6 +25,10 @@ public:
     enum class Kind { Find, Replace };
     SearchDialog(Kind kind, QWidget *parent);
 
+    // Shows the dialog in front with the search text focused and selected,
+    // so that typing replaces it whichever control was used last.
+    void present();
+
     QString findText() const;
     QString replaceText() const;
     SearchOptions options() const; // the replace dialog always searches forwards

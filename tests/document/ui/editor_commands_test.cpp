@@ -3,6 +3,7 @@
 #include "document/ui/editor_commands.h"
 
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -203,6 +204,27 @@ TEST_F(EditorCommandsTest, DialogButtonsUseTheirOwnTextsAndOptions)
     EXPECT_FALSE(replace->options().backwards);
 }
 
+// Typing after Ctrl+F always goes into the search text, whatever control was
+// used last, and replaces what was searched for before.
+TEST_F(EditorCommandsTest, FindAgainFocusesAndSelectsTheSearchText)
+{
+    for (const bool hideBetween : {true, false}) {
+        commands.showFind();
+        SearchDialog *find = commands.findDialog();
+        find->setFindText(QStringLiteral("banana"));
+        QList<QRadioButton *> directions = find->findChildren<QRadioButton *>();
+        ASSERT_FALSE(directions.isEmpty());
+        directions.last()->setFocus();
+        if (hideBetween)
+            find->hide();
+        commands.showFind();
+        auto *edit = qobject_cast<QLineEdit *>(find->focusWidget());
+        ASSERT_NE(edit, nullptr) << hideBetween;
+        EXPECT_EQ(edit->text(), QStringLiteral("banana"));
+        EXPECT_EQ(edit->selectedText(), QStringLiteral("banana"));
+    }
+}
+
 TEST_F(EditorCommandsTest, GotoTopAndBottomKeepTheColumn)
 {
     load("abcdef\nab\nabcdef");
@@ -352,6 +374,17 @@ TEST(EditorKeyMap, BlockIndentLineBreakAndRedoKeys)
     EXPECT_EQ(editor.allText(), QStringLiteral("\tone\r\n\ttwo"));
     QTest::keyClick(&editor, Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(editor.allText(), QStringLiteral("one\r\ntwo"));
+
+    // A selection within one line indents that line and keeps its text selected.
+    editor.setSelection(1, 1, 1, 3);
+    QTest::keyClick(&editor, Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(editor.allText(), QStringLiteral("one\r\n\ttwo"));
+    EXPECT_EQ(editor.SelectedText(), QStringLiteral("wo"));
+    QTest::keyClick(&editor, Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(editor.allText(), QStringLiteral("one\r\ntwo"));
+    editor.undoStep();
+    editor.undoStep();
+    EXPECT_EQ(editor.allText(), QStringLiteral("one\r\ntwo")); // each key one step
 
     editor.loadText(editorTextFromFile("ab"), TextEncoding::Utf8);
     editor.SetCaretColumn(2);
