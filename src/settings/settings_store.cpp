@@ -1,9 +1,13 @@
 #include "settings/settings_store.h"
 
 #include "base/file_io.h"
+#include "base/text_codec.h"
 
-#include <QFileInfo>
 #include <QDir>
+#include <QFileInfo>
+#include <QHash>
+
+#include <algorithm>
 
 namespace tagloom {
 
@@ -83,91 +87,155 @@ void SettingsStore::load()
         return;
     auto bytes = readWholeFile(m_path);
     if (!bytes) {
-        m_loadProblem = bytes.error;
+        // Writing now would replace settings we never saw.
+        m_unreadable = true;
+        m_loadProblem = bytes.error + QStringLiteral("\nThe settings file is left as it is; settings changed "
+                                                     "while the program runs are not saved.");
         return;
     }
-    const QStringList lines = QString::fromUtf8(*bytes).split(QLatin1Char('\n'));
-    QString current;
-    int notUnderstood = 0;
-    for (QString line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        if (line.isEmpty() || line == QLatin1String(kHeader))
-            continue;
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            current = normalise(line.mid(1, line.size() - 2));
-            Key &key = m_keys[current.toLower()];
-            key.path = current;
-            continue;
-        }
-        qsizetype pos = 0;
-        auto name = unquote(line, pos);
-        if (!name || current.isEmpty() || pos >= line.size() || line.at(pos) != QLatin1Char('=')) {
-            ++notUnderstood;
-            continue;
-        }
-        ++pos;
-        Value value;
-        value.name = *name;
-        if (line.mid(pos).startsWith(QLatin1String("dword:"))) {
-            bool ok = false;
-            const quint32 v = line.mid(pos + 6).toUInt(&ok, 16);
-            if (!ok) {
-                ++notUnderstood;
-                continue;
-            }
-            value.type = ValueType::Integer;
-            value.integer = static_cast<qint32>(v);
-        } else {
-            auto text = unquote(line, pos);
-            if (!text) {
-                ++notUnderstood;
-                continue;
-            }
-            value.text = *text;
-        }
-        Key &key = m_keys[current.toLower()];
-        bool replaced = false;
-        for (Value &v : key.values) {
-            if (v.name.compare(value.name, Qt::CaseInsensitive) == 0) {
-                v = value;
-                replaced = true;
-            }
-        }
-        if (!replaced)
-            key.values.append(value);
-    }
+    const int notUnderstood = parse(*bytes);
     if (notUnderstood > 0)
-        m_loadProblem = QStringLiteral("%1 line(s) of the settings file \"%2\" could not be read and were skipped.")
+        m_loadProblem = QStringLiteral("%1 line(s) of the settings file \"%2\" could not be read; they are kept "
+                                       "in the file as they are.")
                             .arg(notUnderstood)
                             .arg(m_path);
 }
 
+bool SettingsStore::parseValueLine(const QString &line, Value &value)
+{
+    qsizetype pos = 0;
+    auto name = unquote(line, pos);
+    if (!name || pos >= line.size() || line.at(pos) != QLatin1Char('='))
+        return false;
+    ++pos;
+    value.name = *name;
+    if (line.mid(pos).startsWith(QLatin1String("dword:"))) {
+        bool ok = false;
+        const quint32 v = line.mid(pos + 6).toUInt(&ok, 16);
+        value.type = ValueType::Integer;
+        value.integer = static_cast<qint32>(v);
+        return ok;
+    }
+    auto text = unquote(line, pos);
+    if (!text || !line.mid(pos).trimmed().isEmpty())
+        return false;
+    value.text = *text;
+    return true;
+}
+
+int SettingsStore::parse(const QByteArray &bytes)
+{
+    m_keys.clear();
+    m_lines = bytes.split('\n');
+    m_finalBreak = m_lines.last().isEmpty();
+    if (m_finalBreak)
+        m_lines.removeLast();
+    m_crlf = !m_lines.isEmpty() && m_lines.first().endsWith('\r');
+
+    QString current; // lower-case path of the section being read
+    int notUnderstood = 0;
+    for (int i = 0; i < m_lines.size(); ++i) {
+        QByteArray raw = m_lines.at(i);
+        if (raw.endsWith('\r'))
+            raw.chop(1);
+        // Line by line: a value typed in Latin-1 reads as Latin-1.
+        const QString line = decode8Bit(raw);
+        if (line.trimmed().isEmpty())
+            continue;
+        if (line == QLatin1String(kHeader))
+            continue;
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            const QString path = normalise(line.mid(1, line.size() - 2));
+            current = path.toLower();
+            if (path.isEmpty()) {
+                ++notUnderstood;
+                continue;
+            }
+            Key &key = m_keys[current];
+            key.path = path;
+            key.lastLine = i;
+            continue;
+        }
+        if (!current.isEmpty())
+            m_keys[current].lastLine = i; // even a line we cannot read belongs to its section
+        Value value;
+        value.line = i;
+        if (current.isEmpty() || !parseValueLine(line, value)) {
+            ++notUnderstood;
+            continue;
+        }
+        QVector<Value> &values = m_keys[current].values;
+        auto same = std::find_if(values.begin(), values.end(), [&](const Value &v) {
+            return v.name.compare(value.name, Qt::CaseInsensitive) == 0;
+        });
+        if (same != values.end())
+            *same = value; // the later line counts, as it would on reading
+        else
+            values.append(value);
+    }
+    return notUnderstood;
+}
+
+QByteArray SettingsStore::valueLine(const Value &v)
+{
+    QString line = quote(v.name) + QLatin1Char('=');
+    if (v.type == ValueType::Integer)
+        line += QStringLiteral("dword:%1").arg(static_cast<quint32>(v.integer), 8, 16, QLatin1Char('0'));
+    else
+        line += quote(v.text);
+    return line.toUtf8();
+}
+
 QByteArray SettingsStore::serialise() const
 {
-    QString out = QLatin1String(kHeader) + QLatin1Char('\n');
+    const QByteArray cr = m_crlf ? "\r" : "";
+    QHash<int, QByteArray> rewritten;
+    QHash<int, QList<QByteArray>> added; // new lines after a line of the file
+    QList<QByteArray> appended;          // new keys, after everything
+    if (m_lines.isEmpty())
+        appended.append(QByteArray(kHeader) + cr);
     for (const Key &key : m_keys) {
-        out += QLatin1String("\n[") + key.path + QLatin1String("]\n");
+        QList<QByteArray> fresh;
         for (const Value &v : key.values) {
-            out += quote(v.name) + QLatin1Char('=');
-            if (v.type == ValueType::Integer)
-                out += QStringLiteral("dword:%1").arg(static_cast<quint32>(v.integer), 8, 16, QLatin1Char('0'));
-            else
-                out += quote(v.text);
-            out += QLatin1Char('\n');
+            if (v.line < 0)
+                fresh.append(valueLine(v) + cr);
+            else if (v.changed) // keeping the break the line had
+                rewritten.insert(v.line, valueLine(v) + (m_lines.at(v.line).endsWith('\r') ? "\r" : ""));
+        }
+        if (key.lastLine >= 0) {
+            added[key.lastLine].append(fresh);
+        } else {
+            appended.append(cr);
+            appended.append(QByteArray("[") + key.path.toUtf8() + "]" + cr);
+            appended.append(fresh);
         }
     }
-    return out.toUtf8();
+
+    QList<QByteArray> out;
+    for (int i = 0; i < m_lines.size(); ++i) {
+        out.append(rewritten.value(i, m_lines.at(i)));
+        out.append(added.value(i));
+    }
+    out.append(appended);
+    QByteArray bytes = out.join('\n');
+    // A last line that had no break keeps having none.
+    const bool lastIsOriginal = !m_lines.isEmpty() && added.value(m_lines.size() - 1).isEmpty() && appended.isEmpty();
+    if (!out.isEmpty() && (m_finalBreak || !lastIsOriginal))
+        bytes += '\n';
+    return bytes;
 }
 
 Status SettingsStore::flush()
 {
-    if (!m_dirty || isReadOnly())
+    if (!m_dirty || isReadOnly() || m_unreadable)
         return Status::success();
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    Status status = writeFileAtomically(m_path, serialise());
-    if (status)
+    const QByteArray bytes = serialise();
+    Status status = writeFileAtomically(m_path, bytes);
+    if (status) {
         m_dirty = false;
+        parse(bytes); // the lines of the file as it now is
+    }
     return status;
 }
 
@@ -236,11 +304,13 @@ SettingsStore::Value *SettingsStore::valueForWrite(const QString &keyPath, const
         return nullptr;
     createKey(keyPath);
     Key &key = m_keys[normalise(keyPath).toLower()];
-    m_dirty = true;
     for (Value &v : key.values)
         if (v.name.compare(name, Qt::CaseInsensitive) == 0)
             return &v;
-    key.values.append(Value{name, ValueType::Text, {}, 0});
+    Value added;
+    added.name = name;
+    key.values.append(added);
+    m_dirty = true;
     return &key.values.last();
 }
 
@@ -268,8 +338,13 @@ bool SettingsStore::setText(const QString &keyPath, const QString &name, const Q
     Value *v = valueForWrite(keyPath, name);
     if (!v)
         return false;
+    // The same value again leaves its line, and its bytes, alone.
+    if (v->type == ValueType::Text && v->text == value)
+        return true;
     v->type = ValueType::Text;
     v->text = value;
+    v->changed = true;
+    m_dirty = true;
     return true;
 }
 
@@ -278,9 +353,13 @@ bool SettingsStore::setInteger(const QString &keyPath, const QString &name, qint
     Value *v = valueForWrite(keyPath, name);
     if (!v)
         return false;
+    if (v->type == ValueType::Integer && v->integer == value)
+        return true;
     v->type = ValueType::Integer;
     v->text.clear();
     v->integer = value;
+    v->changed = true;
+    m_dirty = true;
     return true;
 }
 

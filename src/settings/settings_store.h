@@ -8,7 +8,11 @@
 //   "Foreground"=dword:00008000
 //
 // Writes change the in-memory tree and mark it dirty; flush() (and closing a
-// SettingsKey) writes the file atomically. A read-only store never writes.
+// SettingsKey) writes the file atomically. The file is the user's: a flush
+// rewrites only the lines of values that changed, adds new values at the end
+// of their key's lines and new keys at the end, and keeps every other byte
+// (comments, lines it cannot read, Latin-1 text). A read-only store, and a
+// store whose file exists but could not be read, never writes.
 
 #include "base/result.h"
 
@@ -35,7 +39,8 @@ public:
     const QString &path() const { return m_path; }
     bool existedAtOpen() const { return m_existed; }
     bool isReadOnly() const { return m_access == Access::ReadOnly; }
-    // Problems met while loading (unreadable file, lines not understood).
+    // Problems met while loading (unreadable file, lines not understood),
+    // as a text for the user; empty when there were none.
     const QString &loadProblem() const { return m_loadProblem; }
 
     // Opens a key, creating it and its parents when missing (not for a
@@ -63,24 +68,34 @@ private:
         ValueType type = ValueType::Text;
         QString text;
         qint32 integer = 0;
+        int line = -1;        // its line in m_lines; -1 for a value not yet in the file
+        bool changed = false; // its line is to be rewritten
     };
     struct Key {
         QString path;
         QVector<Value> values;
+        int lastLine = -1; // last non-blank line of its (last) section; -1: no section yet
     };
 
     static QString normalise(const QString &keyPath);
     const Value *findValue(const QString &keyPath, const QString &name) const;
     Value *valueForWrite(const QString &keyPath, const QString &name);
     void load();
+    int parse(const QByteArray &bytes); // gives the number of lines not understood
+    static bool parseValueLine(const QString &line, Value &value);
+    static QByteArray valueLine(const Value &value);
     QByteArray serialise() const;
 
     QString m_path;
     Access m_access;
     bool m_existed = false;
+    bool m_unreadable = false;
     bool m_dirty = false;
     QString m_loadProblem;
-    QMap<QString, Key> m_keys; // by lower-case path
+    QMap<QString, Key> m_keys;   // by lower-case path
+    QList<QByteArray> m_lines;   // the file's lines, without '\n' (a '\r' before it stays)
+    bool m_finalBreak = true;    // the file's last line ended with a break
+    bool m_crlf = false;         // the file's lines end with CR LF
 };
 
 // An open key: a path into a store. Closing it (destruction) flushes the store.

@@ -44,9 +44,11 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"EmptyLinesAreEntries", "\r\n\r\nx\r\n", {"", "", "x"}},
         SplitCase{"SingleBreak", "\r\n", {""}},
         SplitCase{"TrailingBlanksKept", "  a b  \r\nUPPER lower\r\n", {"  a b  ", "UPPER lower"}},
-        SplitCase{"StopsAtNul", QByteArray("a\r\nb\0c\r\nd", 10), {"a", "b"}},
+        SplitCase{"NulIsPartOfItsEntry", QByteArray("a\r\nb\0c\r\nd", 9), {"a", QString::fromLatin1("b\0c", 3), "d"}},
         SplitCase{"Latin1", "caf\xe9\r\n", {QString::fromLatin1("caf\xe9")}},
-        SplitCase{"Utf8", "caf\xc3\xa9\r\n", {QString::fromUtf8("caf\xc3\xa9")}}),
+        SplitCase{"Utf8", "caf\xc3\xa9\r\n", {QString::fromUtf8("caf\xc3\xa9")}},
+        SplitCase{"EachLineDecodedOnItsOwn", "caf\xe9\r\ncaf\xc3\xa9\r\n",
+                  {QString::fromLatin1("caf\xe9"), QString::fromLatin1("caf\xe9")}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ListFile, WritesCrLfAfterEveryEntryAndReadsItBack)
@@ -61,6 +63,57 @@ TEST(ListFile, WritesCrLfAfterEveryEntryAndReadsItBack)
     EXPECT_EQ(*back, entries);
     ASSERT_TRUE(writeListFile(path, {}));
     EXPECT_TRUE(test::readBytes(path).isEmpty());
+}
+
+// Writing a list back keeps the bytes of every entry that was read from the
+// file, wherever it moved; only new or edited text is encoded afresh.
+TEST(ListFile, WritingBackKeepsTheBytesOfEveryEntryAsRead)
+{
+    const QString cafe = QString::fromLatin1("caf\xe9");
+    struct Row {
+        const char *name;
+        QByteArray read;
+        QStringList entries;
+        QByteArray written;
+    } rows[] = {
+        {"moved entries keep their bytes, NUL included", QByteArray("caf\xe9\r\nb\0c\nlast", 14),
+         {QString::fromLatin1("b\0c", 3), cafe, "last"}, QByteArray("b\0c\r\ncaf\xe9\r\nlast\r\n", 17)},
+        {"new text in a Latin-1 file is Latin-1", "caf\xe9\r\n", {cafe, QString::fromLatin1("na\xefve")},
+         "caf\xe9\r\nna\xefve\r\n"},
+        {"text Latin-1 cannot hold is UTF-8", "caf\xe9\r\n", {cafe, QString::fromUtf8("\xe2\x82\xac" "5")},
+         "caf\xe9\r\n\xe2\x82\xac" "5\r\n"},
+        {"new text in a UTF-8 file is UTF-8", "caf\xc3\xa9\r\n", {cafe, QString::fromLatin1("na\xefve")},
+         "caf\xc3\xa9\r\nna\xc3\xafve\r\n"},
+        {"the same text from two encodings keeps both", "caf\xe9\ncaf\xc3\xa9\n", {cafe, cafe},
+         "caf\xe9\r\ncaf\xc3\xa9\r\n"},
+        {"an edited entry follows the file", "caf\xe9\r\n", {cafe + "s"}, "caf\xe9s\r\n"},
+    };
+    for (const Row &r : rows) {
+        const ListFileContent asRead = splitListBytes(r.read);
+        EXPECT_EQ(joinListBytes(r.entries, asRead), r.written) << r.name;
+    }
+}
+
+TEST(ListFile, ListIsWrittenOnlyWhenItChanged)
+{
+    test::TempDataFolder folder(false);
+    const QString path = folder.file(QStringLiteral("/list.tlx"));
+    const QByteArray bytes("caf\xe9\nlast", 9); // LF breaks, no final break
+    test::writeBytes(path, bytes);
+    auto asRead = readListFileContent(path);
+    ASSERT_TRUE(asRead);
+    EXPECT_TRUE(writeListFileIfChanged(path, asRead->entries, *asRead));
+    EXPECT_EQ(test::readBytes(path), bytes);
+    EXPECT_TRUE(writeListFileIfChanged(path, asRead->entries.mid(1), *asRead));
+    EXPECT_EQ(test::readBytes(path), QByteArray("last\r\n"));
+
+    // A list whose file could not be read is never written over it.
+    ListFileContent unreadable;
+    unreadable.unreadable = true;
+    const Status kept = writeListFileIfChanged(path, {QStringLiteral("new")}, unreadable);
+    EXPECT_FALSE(kept);
+    EXPECT_TRUE(kept.error.contains(QStringLiteral("list.tlx")));
+    EXPECT_EQ(test::readBytes(path), QByteArray("last\r\n"));
 }
 
 TEST(ListFile, MissingFileIsAnErrorNotACrash)

@@ -2,7 +2,12 @@
 #include "settings/settings_store.h"
 #include "common/temp_data.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <functional>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace tagloom;
 
@@ -51,6 +56,110 @@ TEST(SettingsStore, ReadOnlyStoreNeverWritesAndMissingKeysStayMissing)
     EXPECT_FALSE(store.keyExists(QStringLiteral("Software\\C")));
     EXPECT_TRUE(store.flush());
     EXPECT_EQ(test::readBytes(path), QByteArray("Tagloom Settings 1\n[Software\\A]\n\"\"=\"/usr/bin/a\"\nnot a line\n"));
+}
+
+// The file is the user's: a write changes the lines of the values it
+// changes, adds new ones beside their key, and keeps every other byte.
+TEST(SettingsStore, WritesKeepTheLinesAndBytesAroundTheirValues)
+{
+    const auto set = [](const char *key, const char *name, const char *value) {
+        return [=](SettingsStore &s) { s.setText(QLatin1String(key), QLatin1String(name), QString::fromUtf8(value)); };
+    };
+    struct Row {
+        const char *name;
+        QByteArray before;
+        std::function<void(SettingsStore &)> change;
+        QByteArray after;
+    } rows[] = {
+        {"comment and unquoted value stay beside the changed value",
+         "Tagloom Settings 1\n; my note\n[K]\n\"A\"=\"1\"\n\"B\"=unquoted\n", set("K", "A", "2"),
+         "Tagloom Settings 1\n; my note\n[K]\n\"A\"=\"2\"\n\"B\"=unquoted\n"},
+        {"a new value ends its key's lines, before the blank line",
+         "[K]\n\"A\"=\"1\"\n; about K\n\n[L]\n", set("k", "C", "3"),
+         "[K]\n\"A\"=\"1\"\n; about K\n\"C\"=\"3\"\n\n[L]\n"},
+        {"a new key follows everything, garbage included",
+         QByteArray("\x01\xff garbage\0bytes\nmore ]]\n", 25), set("K", "A", "1"),
+         QByteArray("\x01\xff garbage\0bytes\nmore ]]\n", 25) + "\n[K]\n\"A\"=\"1\"\n"},
+        {"a Latin-1 line keeps its bytes", "[K]\n\"Editor\"=\"/opt/caf\xe9\"\n\"A\"=\"1\"\n", set("K", "A", "2"),
+         "[K]\n\"Editor\"=\"/opt/caf\xe9\"\n\"A\"=\"2\"\n"},
+        {"CR LF lines keep their breaks", "[K]\r\n\"A\"=\"1\"\r\n", set("K", "B", "3"),
+         "[K]\r\n\"A\"=\"1\"\r\n\"B\"=\"3\"\r\n"},
+        {"a last line without a break stays without", "[K]\n\"A\"=\"1\"", set("K", "A", "2"), "[K]\n\"A\"=\"2\""},
+        {"a value after a last line without a break", "[K]\n\"A\"=\"1\"", set("K", "B", "3"),
+         "[K]\n\"A\"=\"1\"\n\"B\"=\"3\"\n"},
+        {"the same value again writes nothing", "[k]\n\"a\"=\"1\"\n; x", set("K", "A", "1"), "[k]\n\"a\"=\"1\"\n; x"},
+        {"of two spellings of a value the later counts and is rewritten", "[K]\n\"A\"=\"1\"\n\"a\"=\"2\"\n",
+         set("K", "A", "3"), "[K]\n\"A\"=\"1\"\n\"a\"=\"3\"\n"},
+        {"an integer value", "[K]\n\"C\"=dword:0000000a\n",
+         [](SettingsStore &s) { s.setInteger(QStringLiteral("K"), QStringLiteral("C"), 11); },
+         "[K]\n\"C\"=dword:0000000b\n"},
+        {"an empty file gains the header", "", set("K", "A", "1"), "Tagloom Settings 1\n\n[K]\n\"A\"=\"1\"\n"},
+    };
+    for (const Row &r : rows) {
+        test::TempDataFolder folder(false);
+        const QString path = folder.file(QStringLiteral("/user.reg"));
+        test::writeBytes(path, r.before);
+        {
+            SettingsStore store(path);
+            r.change(store);
+            EXPECT_TRUE(store.flush()) << r.name;
+        }
+        EXPECT_EQ(test::readBytes(path), r.after) << r.name;
+    }
+}
+
+TEST(SettingsStore, EachLineIsReadAsUtf8OrElseLatin1)
+{
+    test::TempDataFolder folder(false);
+    const QString path = folder.file(QStringLiteral("/user.reg"));
+    test::writeBytes(path, "[K]\n\"Latin\"=\"/opt/caf\xe9\"\n\"Utf\"=\"/opt/caf\xc3\xa9\"\n");
+    SettingsStore store(path);
+    EXPECT_EQ(store.text(QStringLiteral("K"), QStringLiteral("Latin")), QString::fromUtf8("/opt/caf\xc3\xa9"));
+    EXPECT_EQ(store.text(QStringLiteral("K"), QStringLiteral("Utf")), QString::fromUtf8("/opt/caf\xc3\xa9"));
+    EXPECT_TRUE(store.loadProblem().isEmpty());
+}
+
+// What a start and a close do to a store: read every setting, write the
+// palette state.
+void startAndClose(SettingsStore &store)
+{
+    readAppSettings(store);
+    writePaletteState(store, {{QStringLiteral("Common"), true}});
+    store.setText(QLatin1String(SettingsKeys::Root), QStringLiteral("Format Bar"), QStringLiteral("True"));
+}
+
+TEST(SettingsStore, FolderInThePlaceOfTheStoreIsReportedAndLeftAlone)
+{
+    test::TempDataFolder folder(false);
+    const QString path = folder.file(QStringLiteral("/user.reg"));
+    ASSERT_TRUE(QDir().mkpath(path));
+    SettingsStore store(path);
+    EXPECT_TRUE(store.loadProblem().contains(path)) << store.loadProblem().toStdString();
+    startAndClose(store);
+    // The session still has its values; the disk never sees them.
+    EXPECT_EQ(store.text(QLatin1String(SettingsKeys::Root), QStringLiteral("Format Bar")), QStringLiteral("True"));
+    EXPECT_TRUE(store.flush());
+    EXPECT_TRUE(QFileInfo(path).isDir());
+    EXPECT_EQ(test::folderEntries(folder.path()), QStringList{QStringLiteral("user.reg")});
+}
+
+TEST(SettingsStore, StoreWithoutReadPermissionIsReportedAndLeftAlone)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads any file; the folder case covers this path";
+    test::TempDataFolder folder(false);
+    const QString path = folder.file(QStringLiteral("/user.reg"));
+    const QByteArray bytes("[Software\\Quenby\\Tagloom 5]\n\"Gutter\"=\"True\"\n");
+    test::writeBytes(path, bytes);
+    QFile::setPermissions(path, QFileDevice::WriteOwner);
+    {
+        SettingsStore store(path);
+        EXPECT_FALSE(store.loadProblem().isEmpty());
+        startAndClose(store);
+        EXPECT_TRUE(store.flush());
+    }
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(test::readBytes(path), bytes);
 }
 
 TEST(AppSettings, EmptyStoreReadsAllOffAndGainsItsKeys)

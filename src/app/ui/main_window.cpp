@@ -355,7 +355,8 @@ void MainWindow::loadAtShow()
     const QString &folder = m_options.dataFolder;
     QStringList problems;
     // The recent list, with the starter page on top.
-    m_recent.setEntries(readListOrNote(folder + QLatin1String(DataPath::Recent), problems));
+    m_recentFile = readListOrNote(folder + QLatin1String(DataPath::Recent), problems);
+    m_recent.setEntries(m_recentFile.entries);
     RecentAdd(folder + QLatin1String(DataPath::DefaultPage));
     // The side-panel tables and the Events list.
     VocabularyTables loaded = loadVocabularyTables(folder, problems);
@@ -373,18 +374,31 @@ void MainWindow::loadAtShow()
         m_commandLineCounter = 0;
         m_commandLineTimer.start();
     }
-    reportProblems(problems);
+    // The stores' reading problems, said here once rather than at every
+    // ReadAllSettings.
+    QStringList settingsProblems;
+    for (const SettingsStore *store : {m_options.userStore, m_options.machineStore})
+        if (store && !store->loadProblem().isEmpty())
+            settingsProblems.append(store->loadProblem());
+    reportProblems(problems, settingsProblems);
 }
 
-void MainWindow::reportProblems(const QStringList &problems)
+void MainWindow::reportProblems(const QStringList &listProblems, const QStringList &settingsProblems)
 {
-    if (problems.isEmpty())
+    QStringList paragraphs;
+    if (!listProblems.isEmpty())
+        paragraphs.append(
+            QStringLiteral("Some files of the data folder could not be read; their lists start empty.\n\n") +
+            listProblems.join(QLatin1Char('\n')));
+    if (!settingsProblems.isEmpty())
+        paragraphs.append(QStringLiteral("The settings could not all be read.\n\n") +
+                          settingsProblems.join(QLatin1Char('\n')));
+    if (paragraphs.isEmpty())
         return;
     // Shown once the window is up, so start-up never waits on the box.
-    QTimer::singleShot(0, this, [this, problems] {
-        showMessage(this, MessageKind::Warning, QLatin1String(ApplicationTitle),
-                    QStringLiteral("Some files of the data folder could not be read; their lists start empty.\n\n") +
-                        problems.join(QLatin1Char('\n')));
+    const QString text = paragraphs.join(QStringLiteral("\n\n"));
+    QTimer::singleShot(0, this, [this, text] {
+        showMessage(this, MessageKind::Warning, QLatin1String(ApplicationTitle), text);
     });
 }
 
@@ -458,16 +472,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
         if (const Status s = m_options.userStore->flush(); !s)
             problems.append(s.error);
     }
-    // The recent list.
+    // The recent list, then the snippets, names first; each only when it
+    // changed, keeping the bytes of the entries read at start.
     const QString &folder = m_options.dataFolder;
-    if (const Status s = writeListFile(folder + QLatin1String(DataPath::Recent), m_recent.entries()); !s)
+    if (const Status s = writeListFileIfChanged(folder + QLatin1String(DataPath::Recent), m_recent.entries(),
+                                                m_recentFile);
+        !s)
         problems.append(s.error);
-    // The snippets, names first.
-    const PairLists snippets = listsFromPairRows(m_sidePanel->snippetRows());
-    if (const Status s = writeListFile(folder + QLatin1String(DataPath::SnippetNames), snippets.first); !s)
-        problems.append(s.error);
-    if (const Status s = writeListFile(folder + QLatin1String(DataPath::SnippetTexts), snippets.second); !s)
-        problems.append(s.error);
+    writeSnippetFiles(folder, m_sidePanel->snippetRows(), m_tables, problems);
     if (!problems.isEmpty())
         showMessage(this, MessageKind::Error, QStringLiteral("Error"), problems.join(QLatin1Char('\n')));
     // The documents were asked already; they close without asking again.

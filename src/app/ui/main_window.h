@@ -113,7 +113,7 @@ private:
     void buildDocks();
     void buildStatusBar();
     void loadAtShow();
-    void reportProblems(const QStringList &problems);
+    void reportProblems(const QStringList &listProblems, const QStringList &settingsProblems);
     void rebuildRecentMenu();
     void onSubWindowActivated(QMdiSubWindow *window);
     DocumentWindow *addDocumentWindow();
@@ -125,6 +125,7 @@ private:
     AppSettings m_settings;
     BrowserPaths m_browsers;
     RecentList m_recent;
+    ListFileContent m_recentFile; // recent.tlx as read, written back only when the list changed
     VocabularyTables m_tables;
     bool m_shownOnce = false;
     QTimer m_commandLineTimer;

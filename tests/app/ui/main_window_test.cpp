@@ -11,6 +11,8 @@
 #include "document/ui/document_window.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QDockWidget>
 #include <QLabel>
 #include <QMenu>
@@ -18,6 +20,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QToolBar>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tagloom;
@@ -214,6 +217,54 @@ TEST_F(MainWindowTest, ExitWritesOnlyThePaletteState)
     EXPECT_FALSE(reread.valueExists(QLatin1String(SettingsKeys::Root), QStringLiteral("Format Bar")));
     EXPECT_EQ(data.read(QStringLiteral("/Extensions/recent.tlx")), recentBefore);
     EXPECT_EQ(data.read(QStringLiteral("/Extensions/snipb.tlx")), snipsBefore);
+}
+
+TEST_F(MainWindowTest, RecentListIsWrittenOnlyWhenChangedAndKeepsItsBytes)
+{
+    const QByteArray starter = (data.path() + QStringLiteral("/default.htm")).toUtf8();
+    const QByteArray before = starter + "\n/home/caf\xe9/x.htm"; // LF, Latin-1, no final break
+    data.write(QStringLiteral("/Extensions/recent.tlx"), before);
+    start();
+    EXPECT_EQ(window->recentList().entries().at(1), QString::fromLatin1("/home/caf\xe9/x.htm"));
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(data.read(QStringLiteral("/Extensions/recent.tlx")), before);
+
+    restart();
+    window->RecentAdd(QStringLiteral("/new.htm"));
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(data.read(QStringLiteral("/Extensions/recent.tlx")),
+              "/new.htm\r\n" + starter + "\r\n/home/caf\xe9/x.htm\r\n");
+}
+
+// A store the reader could not make sense of, or could not read at all:
+// the user hears of it once, and the file keeps what it held.
+TEST_F(MainWindowTest, GarbledOrUnreadableStoreIsReportedOnceAndKept)
+{
+    const QByteArray garbage("\x89PNG\r\n\x1a\n\0\0 not settings\n", 24);
+    struct Row {
+        const char *name;
+        std::function<void()> make;
+        std::function<bool()> kept;
+    } rows[] = {
+        {"garbage", [&] { data.write(QStringLiteral("/cfg/user.reg"), garbage); },
+         [&] { return data.read(QStringLiteral("/cfg/user.reg")).startsWith(garbage); }},
+        {"a folder", [&] { QDir().mkpath(storePath()); }, [&] { return QFileInfo(storePath()).isDir(); }},
+    };
+    for (const Row &r : rows) {
+        window.reset();
+        store.reset();
+        QDir(data.file(QStringLiteral("/cfg"))).removeRecursively();
+        messages.shown.clear();
+        r.make();
+        MainWindow &w = start();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.shown.isEmpty(); }, 1000)) << r.name;
+        EXPECT_TRUE(messages.shown.first().text.contains(storePath())) << r.name;
+        w.ReadAllSettings(); // as after Preferences OK: no second word
+        EXPECT_TRUE(w.close()) << r.name;
+        QTest::qWait(20);
+        EXPECT_EQ(messages.shown.size(), 1) << r.name << ": " << messages.texts().join('|').toStdString();
+        EXPECT_TRUE(r.kept()) << r.name;
+    }
 }
 
 TEST_F(MainWindowTest, CommandLineFileOpensOnTheSixthTick)

@@ -83,6 +83,36 @@ TEST_F(VocabularyPanelsTest, DeletedSnippetIsGoneAfterRestartAndEmptyTextInserts
     EXPECT_EQ(rows[2].first, QStringLiteral("three"));
 }
 
+// Snippet files are the user's bytes: a NUL or a Latin-1 letter stays as it
+// is, and the files are written only when the table changed.
+TEST_F(VocabularyPanelsTest, SnippetFilesKeepTheirBytes)
+{
+    const QByteArray names("Name\r\ncaf\xe9\r\nsecond\r\n");
+    const QByteArray texts("Snippet\r\n<b>\0</b>\r\n<i>\r\n", 24);
+    data.write(QStringLiteral("/Extensions/snipa.tlx"), names);
+    data.write(QStringLiteral("/Extensions/snipb.tlx"), texts);
+    start();
+    QTableWidget *table = window->sidePanel()->snippetsTable();
+    ASSERT_EQ(table->rowCount(), 3);
+    EXPECT_EQ(table->item(1, 0)->text(), QString::fromLatin1("caf\xe9"));
+    EXPECT_EQ(table->item(1, 1)->text(), QString::fromLatin1("<b>\0</b>", 8));
+    EXPECT_EQ(table->item(2, 1)->text(), QStringLiteral("<i>"));
+    ASSERT_TRUE(window->close());
+    EXPECT_EQ(data.read(QStringLiteral("/Extensions/snipa.tlx")), names);
+    EXPECT_EQ(data.read(QStringLiteral("/Extensions/snipb.tlx")), texts);
+
+    window.reset();
+    store.reset();
+    start();
+    table = window->sidePanel()->snippetsTable();
+    table->insertRow(3);
+    table->setItem(3, 0, new QTableWidgetItem(QString::fromLatin1("caf\xe9 2")));
+    table->setItem(3, 1, new QTableWidgetItem(QStringLiteral("<u>")));
+    ASSERT_TRUE(window->close());
+    EXPECT_EQ(data.read(QStringLiteral("/Extensions/snipa.tlx")), names + "caf\xe9 2\r\n");
+    EXPECT_EQ(data.read(QStringLiteral("/Extensions/snipb.tlx")), texts + "<u>\r\n");
+}
+
 TEST_F(VocabularyPanelsTest, FixedTablesInsertTheirSecondColumn)
 {
     start();
