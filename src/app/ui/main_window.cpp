@@ -252,6 +252,11 @@ DocumentWindow *MainWindow::addDocumentWindow()
     auto *doc = new DocumentWindow(std::move(context));
     QMdiSubWindow *sub = m_mdi->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // The frame's own Close key would shadow Open from Web's Ctrl+W: the menu
+    // items' shortcuts win, and the frame keeps Ctrl+F4.
+    for (QAction *action : sub->systemMenu()->actions())
+        if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
 
     QMenuBar *bar = doc->documentMenuBar();
     m_menuStack->addWidget(bar);

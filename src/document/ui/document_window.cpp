@@ -6,6 +6,7 @@
 #include "base/list_file.h"
 #include "base/ui/messages.h"
 #include "base/ui/shortcut_text.h"
+#include "base/ui/typed_combo_box.h"
 #include "document/ui/code_editor.h"
 #include "document/ui/document_window_commands.h"
 #include "document/file_filters.h"
@@ -87,8 +88,8 @@ void DocumentWindow::reloadFromFileBytes(const QByteArray &bytes)
 void DocumentWindow::buildLayout()
 {
     m_syntaxBox = new QComboBox(this);
-    m_syntaxBox->setEditable(true);
-    m_syntaxBox->setInsertPolicy(QComboBox::NoInsert);
+    // A typed name must match a colouring exactly ("php" is none).
+    makeTypedComboBox(m_syntaxBox);
     m_syntaxBox->addItems(syntaxSelectorItems());
     m_syntaxBox->setMinimumContentsLength(24);
     m_linesPanel = new QLabel(QStringLiteral("0 Lines"), this);

@@ -1,5 +1,6 @@
 #include "vocabulary/ui/format_bar.h"
 
+#include "base/ui/typed_combo_box.h"
 #include "document/insertion.h"
 #include "vocabulary/format_snippets.h"
 #include "vocabulary/ui/palette_pictures.h"
@@ -17,9 +18,7 @@ QComboBox *makeDropDown(QToolBar *bar, const char *name, QStringList items, cons
 {
     auto *box = new QComboBox(bar);
     box->setObjectName(QLatin1String(name));
-    box->setEditable(true);
-    // Typed text is used as it stands; it does not join the list.
-    box->setInsertPolicy(QComboBox::NoInsert);
+    makeTypedComboBox(box);
     box->addItems(items);
     box->setCurrentIndex(static_cast<int>(items.indexOf(initial)));
     box->setEditText(initial);

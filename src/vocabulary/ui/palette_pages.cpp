@@ -1,5 +1,6 @@
 #include "vocabulary/ui/palette_pages.h"
 
+#include "base/ui/typed_combo_box.h"
 #include "vocabulary/ui/palette_strip.h"
 #include "document/insertion.h"
 #include "vocabulary/ui/palette_pictures.h"
@@ -124,8 +125,7 @@ private:
     {
         auto *box = new QComboBox(m_bar);
         box->setObjectName(entry.id);
-        box->setEditable(true);
-        box->setInsertPolicy(QComboBox::NoInsert);
+        makeTypedComboBox(box);
         box->addItems(coldFusionTags());
         box->setCurrentIndex(-1);
         box->setEditText(coldFusionTagPrompt());

@@ -1,5 +1,6 @@
 #include "vocabulary/ui/server_vars_dialog.h"
 
+#include "base/ui/typed_combo_box.h"
 #include "base/ui/messages.h"
 
 #include <QComboBox>
@@ -14,9 +15,7 @@ ServerVarsDialog::ServerVarsDialog(QString dataFolder, ActiveEditor activeEditor
 {
     auto *group = new QGroupBox(QStringLiteral("Select a Variable:"), this);
     m_field = new QComboBox(group);
-    m_field->setEditable(true);
-    // Typing a name must not grow the list; it is reloaded on every show.
-    m_field->setInsertPolicy(QComboBox::NoInsert);
+    makeTypedComboBox(m_field); // the list is reloaded on every show
     m_field->setMinimumWidth(240);
     auto *groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(m_field);

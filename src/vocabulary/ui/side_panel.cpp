@@ -1,5 +1,6 @@
 #include "vocabulary/ui/side_panel.h"
 
+#include "base/ui/typed_combo_box.h"
 #include "base/data_folder.h"
 #include "base/list_file.h"
 #include "base/ui/messages.h"
@@ -98,8 +99,7 @@ QWidget *SidePanel::makeTagsPage()
 {
     auto *page = new QWidget(m_pages);
     m_tagBox = new QComboBox(page);
-    m_tagBox->setEditable(true);
-    m_tagBox->setInsertPolicy(QComboBox::NoInsert); // typing looks names up, it adds none
+    makeTypedComboBox(m_tagBox); // typing looks names up, it adds none
     m_tagBox->addItems(attributeTagNames());
     m_tagBox->setEditText(QStringLiteral("Select a Tag..."));
     m_attributes = new QListWidget(page);

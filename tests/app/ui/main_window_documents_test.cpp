@@ -7,6 +7,7 @@
 #include "common/ui/stand_ins.h"
 #include "document/ui/code_editor.h"
 #include "document/ui/document_window.h"
+#include "net/ui/open_from_web_dialog.h"
 #include "document/ui/editor_commands.h"
 #include "document/ui/extended_replace_dialog.h"
 #include "document/text_search.h"
@@ -176,6 +177,20 @@ TEST_F(MainWindowDocumentsTest, FailedOpensLeaveNoWindow)
     EXPECT_TRUE(messages.shown.at(0).text.contains(QStringLiteral("too large"))) << messages.shown.at(0).text.toStdString();
     EXPECT_EQ(QFileInfo(huge).size(), qint64(3) << 30);
     EXPECT_EQ(window->currentMenuBar(), static_cast<QWidget *>(window->mainMenuBar()));
+}
+
+// A menu item's shortcut wins over the document frame's own keys: Ctrl+W is
+// Open from Web, not the frame's Close.
+TEST_F(MainWindowDocumentsTest, CtrlWOpensFromWebWithADocumentOpen)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    DocumentWindow *doc = window->NewDocument();
+    QTest::keyClick(doc->editor(), Qt::Key_W, Qt::ControlModifier);
+    auto *web = window->findChild<OpenFromWebDialog *>();
+    ASSERT_NE(web, nullptr);
+    EXPECT_TRUE(web->isVisible());
+    EXPECT_EQ(window->documents().size(), 1);
 }
 
 TEST_F(MainWindowDocumentsTest, ViewCodeControllerOnlyShows)

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTest>
@@ -352,6 +353,16 @@ TEST(SyntaxSelector, EveryLanguageNameColoursAndOtherTextDoesNot)
     }
     doc.syntaxBox()->setCurrentText(QStringLiteral("PHP"));
     EXPECT_NE(doc.editor()->lexer(), nullptr);
+
+    // Typed from the keyboard, "Jav" stays "Jav": no colouring is completed from it.
+    doc.show();
+    doc.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&doc));
+    doc.syntaxBox()->setFocus();
+    doc.syntaxBox()->lineEdit()->clear();
+    QTest::keyClicks(doc.syntaxBox(), QStringLiteral("Jav"));
+    EXPECT_EQ(doc.syntaxBox()->currentText(), QStringLiteral("Jav"));
+    EXPECT_EQ(doc.editor()->lexer(), nullptr);
 }
 
 } // namespace

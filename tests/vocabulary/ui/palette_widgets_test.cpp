@@ -8,7 +8,9 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDockWidget>
+#include <QLineEdit>
 #include <QMenu>
+#include <QTest>
 #include <QToolBar>
 #include <functional>
 #include <gtest/gtest.h>
@@ -206,6 +208,22 @@ TEST(FormatBar, ControlsGoInFrontAndInsertThroughTheEditor)
     c.size->setCurrentText(QStringLiteral("-1"));
     c.apply->trigger();
     EXPECT_EQ(editor.allText(), QStringLiteral("<FONT face=\"Arial\" size=\"-1\">x</font>"));
+
+    // Typed from the keyboard, the texts are used as typed, not completed
+    // to a list item that starts with them.
+    load("y");
+    editor.setSelection(0, 0, 0, 1);
+    bar.show();
+    bar.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&bar));
+    c.font->setFocus();
+    c.font->lineEdit()->clear();
+    QTest::keyClicks(c.font, QStringLiteral("Arial"));
+    c.size->setFocus();
+    c.size->lineEdit()->clear();
+    QTest::keyClicks(c.size, QStringLiteral("-1"));
+    c.apply->trigger();
+    EXPECT_EQ(editor.allText(), QStringLiteral("<FONT face=\"Arial\" size=\"-1\">y</font>"));
 
     load("cat");
     editor.setSelection(0, 0, 0, 3);

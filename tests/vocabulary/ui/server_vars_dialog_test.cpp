@@ -5,7 +5,9 @@
 #include "vocabulary/ui/server_vars_dialog.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace tagloom;
@@ -62,6 +64,19 @@ TEST_F(ServerVarsDialogTest, OkInsertsTheTypedNameBelowTheCaretLineAndHides)
     dialog.okButton()->click(); // an empty field inserts too
     EXPECT_EQ(first.allText(),
               QStringLiteral("x\r\n<%= Request.ServerVariables(\"\") %>\r\n<?php echo $REMOTE_ADDR; ?>"));
+}
+
+// A typed name is inserted as typed, and Return presses OK at once.
+TEST_F(ServerVarsDialogTest, TypedNameIsNotCompletedAndReturnPressesOk)
+{
+    dialog.showFor(ServerVariableKind::Php);
+    ASSERT_GT(dialog.variableField()->findText(QStringLiteral("REMOTE_ADDR")), -1);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.variableField()->setFocus();
+    QTest::keyClicks(dialog.variableField(), QStringLiteral("REMOTE"));
+    QTest::keyClick(dialog.variableField(), Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(first.allText(), QStringLiteral("x\r\n<?php echo $REMOTE; ?>"));
 }
 
 TEST_F(ServerVarsDialogTest, EveryShowLoadsOnlyTheCurrentKindsNamesInFileOrder)
