@@ -2,6 +2,7 @@
 
 #include "base/file_io.h"
 #include "base/text_codec.h"
+#include "document/editor_text.h"
 
 #include <QByteArrayMatcher>
 #include <QDir>
@@ -72,6 +73,17 @@ QByteArray currentLine(const QByteArray &data, const QByteArray &out, qsizetype 
     while (lead < line.size() && static_cast<uchar>(line[lead]) <= ' ')
         ++lead;
     return line.mid(lead, PromptLineLimit);
+}
+
+// A file's text without the line break that ends it, as the counters see it:
+// one block, followed by the CR LF every block is counted (and written) with.
+QByteArray withoutFinalBreak(const QByteArray &text)
+{
+    if (text.endsWith("\r\n"))
+        return text.chopped(2);
+    if (text.endsWith('\n') || text.endsWith('\r'))
+        return text.chopped(1);
+    return text;
 }
 
 bool isReadOnly(const QFileInfo &info)
@@ -236,9 +248,16 @@ FileReport ExtendedReplace::processFile(const QString &path)
         return {FileOutcome::Failed, QStringLiteral("Error accessing file ") + path};
     ++m_filesRead;
 
+    const qint64 readBefore = m_bytesRead;
     const TextReplacement result = replaceInText(*read, m_search, m_replacement, m_options, path,
                                                  m_ask, m_progress, &m_bytesRead);
     m_occurrences += result.occurrences;
+    // Every processed file counts, changed or not: its text plus the CR LF
+    // that ends it, read and as written out (every line break a CR LF).
+    m_bytesRead = readBefore + withoutFinalBreak(*read).size() + 2;
+    const QByteArray out = withoutFinalBreak(result.occurrences ? result.text : *read);
+    if (!out.isEmpty())
+        m_bytesWritten += normaliseLineBreaks(out, CrLf).size() + 2;
     if (result.occurrences == 0)
         return {FileOutcome::Unchanged, {}};
 
@@ -252,7 +271,6 @@ FileReport ExtendedReplace::processFile(const QString &path)
     const Status written = writeFileAtomically(path, result.text);
     if (!written)
         return {FileOutcome::Failed, QStringLiteral("Error creating file %1\n%2").arg(path, written.error)};
-    m_bytesWritten += result.text.size();
     return {FileOutcome::Changed, {}};
 }
 

@@ -213,6 +213,34 @@ TEST(ExtendedReplaceFiles, AllLastsOneFileAndCountersAddUp)
     EXPECT_EQ(run.percent(), 100);
 }
 
+// Every processed file counts: read, its text plus two for the line break
+// that ends it (there or not); written, the text as it goes out, changed or
+// not, plus two.
+TEST(ExtendedReplaceFiles, CountersFollowTheBlocksOfEveryProcessedFile)
+{
+    const struct {
+        const char *name;
+        QByteArray file;
+        qint64 read, written;
+    } rows[] = {
+        {"crlf, changed", "a cat\r\nb\r\n", 10, 12},
+        {"crlf, unchanged", "a dog\r\nb\r\n", 10, 10},
+        {"no final break", "a dog", 7, 7},
+        {"no final break, changed", "cat", 5, 7},
+        {"lf breaks count as written out", "x\ny\n", 5, 6},
+        {"empty", "", 2, 0},
+    };
+    for (const auto &r : rows) {
+        test::TempDataFolder folder(false);
+        folder.write(QStringLiteral("/f.htm"), r.file);
+        ExtendedReplace run(QStringLiteral("cat"), QStringLiteral("mouse"), ReplaceOptions{});
+        run.setFiles({folder.file(QStringLiteral("/f.htm"))});
+        run.processFile(folder.file(QStringLiteral("/f.htm")));
+        EXPECT_EQ(run.bytesRead(), r.read) << r.name;
+        EXPECT_EQ(run.bytesWritten(), r.written) << r.name;
+    }
+}
+
 TEST(ExtendedReplaceFiles, FailuresLeaveTheFileAlone)
 {
     test::TempDataFolder folder(false);
