@@ -349,10 +349,18 @@ void MainWindow::showEvent(QShowEvent *event)
         return;
     m_shownOnce = true;
     loadAtShow();
+    // The quick-start bar comes up once the main window is on the screen, so
+    // that the window manager stacks it above its owner, not under it.
+    QTimer::singleShot(0, this, &MainWindow::showQuickStartBar);
+}
+
+void MainWindow::showQuickStartBar()
+{
     // Over the top right of the document area, clear of the docks.
     const QPoint corner = m_mdi->mapToGlobal(QPoint(m_mdi->width() - m_quickStart->sizeHint().width() - 16, 16));
     m_quickStart->move(corner);
     m_quickStart->show();
+    m_quickStart->raise();
 }
 
 void MainWindow::loadAtShow()

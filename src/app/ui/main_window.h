@@ -113,6 +113,7 @@ private:
     void buildDocks();
     void buildStatusBar();
     void loadAtShow();
+    void showQuickStartBar();
     void reportProblems(const QStringList &listProblems, const QStringList &settingsProblems);
     void rebuildRecentMenu();
     void onSubWindowActivated(QMdiSubWindow *window);
