@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -136,8 +135,7 @@ void OpenFromWebDialog::hideEvent(QHideEvent *event)
 
 void OpenFromWebDialog::reject()
 {
-    // Leaving while a page loads ends the transfer first; what arrived so far
-    // is opened as after Abort.
+    // Leaving while a page loads ends the transfer first, as Abort does.
     if (m_fetch.isRunning())
         m_fetch.abort();
     QDialog::reject();
@@ -170,39 +168,46 @@ void OpenFromWebDialog::okClicked()
     m_urlBox->setEditText(urlText);
 
     const QString path = QFileInfo(m_fileNameEdit->text()).absoluteFilePath();
-    auto target = std::make_unique<QFile>(path);
-    if (!target->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    const Status started = m_fetch.start(urlFromTypedText(urlText), path);
+    if (!started) {
         // Say why and let the user pick another name; nothing was fetched.
-        showMessage(this, MessageKind::Error, QStringLiteral("Error"),
-                    QStringLiteral("Cannot create file \"%1\". %2").arg(path, target->errorString()));
+        showMessage(this, MessageKind::Error, QStringLiteral("Error"), started.error);
         return;
     }
-    m_target = std::move(target);
+    m_targetPath = path;
+    m_fetchedUrl = urlText;
     m_okButton->setEnabled(false);
     m_abortButton->setEnabled(true);
     setStatus(QStringLiteral("Loading"));
-    m_fetch.start(urlFromTypedText(urlText), m_target.get());
 }
 
 void OpenFromWebDialog::transferFinished(const WebFetchResult &result)
 {
-    const QString path = m_target->fileName();
-    m_target->close();
-    m_target.reset();
-
+    const QString &path = m_targetPath;
     if (result.statusCode >= 400)
         setStatus(QStringLiteral("Failed : %1 %2").arg(result.statusCode).arg(result.reason));
-    else if (!result.ok && !result.aborted)
-        setStatus(QStringLiteral("Failed : ") + result.error); // no usable response at all
+    else if (result.aborted)
+        setStatus(QStringLiteral("Aborted after %1 bytes received.").arg(result.bytesReceived));
+    else if (!result.error.isEmpty())
+        setStatus(QStringLiteral("Failed : ") + result.error);
     else
-        setStatus(QStringLiteral("Received %1 bytes in total.").arg(QFileInfo(path).size()));
+        setStatus(QStringLiteral("Received %1 bytes in total.").arg(result.bytesReceived));
 
     m_okButton->setEnabled(true);
     m_abortButton->setEnabled(false);
-    // The document opens whatever arrived: an error page, a partial body.
-    if (m_openDocumentFile)
+    // The document opens whatever the file now holds: the page, the server's
+    // error page, or the earlier file when nothing usable arrived.
+    if (m_openDocumentFile && QFileInfo::exists(path))
         m_openDocumentFile(path);
     hide();
+    // Say why the page was not kept; the earlier file, opened in its place,
+    // would otherwise pass for it.
+    if (!result.error.isEmpty()) {
+        QString text = QStringLiteral("%1 could not be saved.\n%2").arg(m_fetchedUrl, result.error);
+        if (QFileInfo::exists(path))
+            text += QStringLiteral("\nThe file \"%1\" was left as it was.").arg(path);
+        showMessage(parentWidget(), MessageKind::Error, QStringLiteral("Error"), text);
+    }
 }
 
 } // namespace tagloom

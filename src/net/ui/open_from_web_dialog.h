@@ -1,6 +1,8 @@
 #pragma once
 // File > Open from Web: fetches a URL into a local file chosen by the user
-// and opens that file as a document, whatever the server sent. A hidden
+// and opens that file as a document: the page, or the server's error page,
+// as it arrived. A transfer that fails or is aborted leaves an earlier file
+// untouched and opens that instead, with a message on failure. A hidden
 // singleton; the URL history lives in the data folder's webrecent.tlx and is
 // reloaded on every show and written on every hide.
 
@@ -8,11 +10,9 @@
 
 #include <QDialog>
 #include <functional>
-#include <memory>
 
 class QCheckBox;
 class QComboBox;
-class QFile;
 class QLineEdit;
 class QPushButton;
 class QStatusBar;
@@ -36,6 +36,8 @@ public:
     QPushButton *abortButton() const { return m_abortButton; }
     QString statusText() const;
     bool isTransferring() const { return m_fetch.isRunning(); }
+    // Pages larger than this many bytes are refused (WebFetchSizeLimit unless lowered).
+    void setSizeLimit(qint64 bytes) { m_fetch.setSizeLimit(bytes); }
 
 public slots:
     void reject() override;
@@ -55,7 +57,8 @@ private:
     QString m_dataFolder;
     OpenDocumentFile m_openDocumentFile;
     WebFetch m_fetch;
-    std::unique_ptr<QFile> m_target;
+    QString m_targetPath;
+    QString m_fetchedUrl;
     QString m_browseName; // the save dialog's remembered name
 
     QComboBox *m_urlBox = nullptr;
