@@ -345,7 +345,9 @@ TEST_F(OpenFromWebTest, AbortEndsTheTransferAtOnceAndKeepsTheOldFile)
         });
         clock.start();
         ASSERT_TRUE(runEventsUntil([this] { return !dialog->isVisible(); }, 5000));
-        EXPECT_LT(abortedAt, AbortAfterMs + 100) << "the Abort click waited behind the transfer";
+        // Generous against a busy machine; a transfer that blocks the loop
+        // held the click back by half a second or more.
+        EXPECT_LT(abortedAt, AbortAfterMs + 250) << "the Abort click waited behind the transfer";
         EXPECT_FALSE(dialog->isTransferring());
         if (row.oldFile) {
             EXPECT_TRUE(statusAtOpen.startsWith(QLatin1String("Aborted after "))) << statusAtOpen.toStdString();
@@ -392,7 +394,7 @@ TEST_F(OpenFromWebTest, AFastEndlessPageNeitherFillsMemoryNorStallsTheWindow)
     ASSERT_TRUE(runEventsUntil([this] { return receivedSoFar(dialog->statusText()) >= Enough; }, 30000));
     dialog->abortButton()->click();
     ticker.stop();
-    EXPECT_LT(longestGap, 100);
+    EXPECT_LT(longestGap, 250); // a blocked loop stalled for 0.5 to 4 s
     EXPECT_LT(residentMost - residentBefore, 64 << 20);
 }
 
