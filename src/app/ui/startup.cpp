@@ -65,8 +65,9 @@ int runTagloom(int argc, char **argv)
     splash->show();
     app.processEvents();
 
-    // The version every window of the program goes by.
+    // The title every window of the program goes by, message boxes included.
     app.setApplicationVersion(QStringLiteral("5.0"));
+    setApplicationTitle(QLatin1String(ApplicationTitle));
 
     // The main window, with the per-user and the machine-wide settings; each
     // dialog is made the first time it is used.

@@ -25,15 +25,33 @@ QMessageBox::Icon iconFor(MessageKind kind)
     return QMessageBox::NoIcon;
 }
 
+QString &titleStore()
+{
+    static QString title;
+    return title;
+}
+
 } // namespace
+
+void setApplicationTitle(const QString &title)
+{
+    titleStore() = title;
+}
+
+const QString &applicationTitle()
+{
+    return titleStore();
+}
 
 QMessageBox::StandardButton showMessage(QWidget *parent, MessageKind kind, const QString &title,
                                         const QString &text, QMessageBox::StandardButtons buttons)
 {
     if (handler())
         return handler()(parent, kind, title, text, buttons);
-    QMessageBox box(iconFor(kind), title.isEmpty() ? QApplication::applicationDisplayName() : title, text,
-                    buttons, parent);
+    const QString caption = !title.isEmpty()              ? title
+                            : !applicationTitle().isEmpty() ? applicationTitle()
+                                                            : QApplication::applicationName();
+    QMessageBox box(iconFor(kind), caption, text, buttons, parent);
     // Our prompts offer "All" for going on without asking again.
     if (QAbstractButton *all = box.button(QMessageBox::YesToAll))
         all->setText(QStringLiteral("&All"));

@@ -13,6 +13,10 @@ using MessageHandler = std::function<QMessageBox::StandardButton(
     QWidget *parent, MessageKind kind, const QString &title, const QString &text,
     QMessageBox::StandardButtons buttons)>;
 
+// A box without a title of its own is titled with the application title.
+void setApplicationTitle(const QString &title);
+const QString &applicationTitle();
+
 QMessageBox::StandardButton showMessage(QWidget *parent, MessageKind kind, const QString &title,
                                         const QString &text,
                                         QMessageBox::StandardButtons buttons = QMessageBox::Ok);

@@ -195,7 +195,7 @@ void DocumentWindow::applySettings()
             return std::nullopt;
         auto list = readListFile(m_context.dataFolder + QLatin1String(file));
         if (!list) {
-            showMessage(this, MessageKind::Warning, QStringLiteral("Tagloom"), list.error);
+            showMessage(this, MessageKind::Warning, QString(), list.error);
             return std::nullopt;
         }
         return *list;
