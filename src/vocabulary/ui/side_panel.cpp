@@ -4,6 +4,7 @@
 #include "base/data_folder.h"
 #include "base/list_file.h"
 #include "base/ui/messages.h"
+#include "base/ui/multi_row_tabs.h"
 #include "vocabulary/script_objects.h"
 #include "document/editor_operations.h"
 #include "document/insertion.h"
@@ -92,7 +93,8 @@ SidePanel::SidePanel(std::function<EditorOperations *()> activeEditor, QWidget *
     m_pages->addTab(m_characters, QStringLiteral("Characters"));
     m_pages->addTab(m_results, QStringLiteral("Results"));
     m_pages->addTab(m_colors, QStringLiteral("Named Colors"));
-    setWidget(m_pages);
+    // Seven names do not fit one row of the narrow panel: they wrap.
+    setWidget(withMultiRowTabs(m_pages));
 }
 
 QWidget *SidePanel::makeTagsPage()

@@ -8,7 +8,10 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QApplication>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -58,6 +61,36 @@ TEST_F(SidePanelPagesTest, SevenPagesInOrder)
     for (int i = 0; i < panel->pages()->count(); ++i)
         titles.append(panel->pages()->tabText(i));
     EXPECT_EQ(titles, QStringList({"Events", "Objects", "Tags", "Snippets", "Characters", "Results", "Named Colors"}));
+}
+
+// At the panel's width every page name shows whole, without scroll arrows,
+// and the names and the pages follow each other.
+TEST_F(SidePanelPagesTest, PageNamesFitTheNarrowPanel)
+{
+    showHost();
+    panel->setFixedWidth(189);
+    QApplication::processEvents();
+    QStringList shown;
+    QHash<QString, QToolButton *> byName;
+    for (QToolButton *name : panel->findChildren<QToolButton *>()) {
+        if (!name->isVisible() || !name->isCheckable())
+            continue;
+        shown.append(name->text());
+        byName.insert(name->text(), name);
+        const QRect inPanel(name->mapTo(panel, QPoint(0, 0)), name->size());
+        EXPECT_TRUE(panel->rect().contains(inPanel)) << name->text().toStdString();
+        EXPECT_GE(name->width(), name->sizeHint().width()) << name->text().toStdString();
+    }
+    shown.sort();
+    EXPECT_EQ(shown, QStringList({"Characters", "Events", "Named Colors", "Objects", "Results", "Snippets", "Tags"}));
+    EXPECT_FALSE(panel->pages()->tabBar()->isVisible());
+
+    ASSERT_TRUE(byName.contains(QStringLiteral("Results")) && byName.contains(QStringLiteral("Tags")));
+    byName.value(QStringLiteral("Results"))->click();
+    EXPECT_EQ(panel->pages()->currentIndex(), 5);
+    panel->pages()->setCurrentIndex(2);
+    EXPECT_TRUE(byName.value(QStringLiteral("Tags"))->isChecked());
+    EXPECT_FALSE(byName.value(QStringLiteral("Results"))->isChecked());
 }
 
 TEST_F(SidePanelPagesTest, ObjectNodesInsertTheirOwnTextBelowTheCaretLine)
