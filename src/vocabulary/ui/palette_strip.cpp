@@ -64,7 +64,9 @@ void PaletteStrip::addPage(const QString &flag, const QString &caption, const QS
     page.container->setContextMenuPolicy(Qt::NoContextMenu); // the strip's palette menu instead
     page.container->setDockOptions(QMainWindow::AnimatedDocks);
 
-    page.dock = new QDockWidget(toolbarCaption, page.container);
+    page.title = toolbarCaption;
+    // Docked, the grip is too narrow for a title: it would show clipped.
+    page.dock = new QDockWidget(QString(), page.container);
     page.dock->setObjectName(QLatin1String("PaletteDock.") + flag);
     page.dock->setFeatures(kDockedFeatures);
     page.dock->setAllowedAreas(Qt::TopDockWidgetArea);
@@ -143,6 +145,7 @@ void PaletteStrip::floatingChanged(const QString &flag, bool floating)
         return;
     // Leaving the page hides its tab; the menu tick is left as it was.
     page.dock->setFeatures(floating ? kDockedFeatures | QDockWidget::DockWidgetClosable : kDockedFeatures);
+    page.dock->setWindowTitle(floating ? page.title : QString());
     setTabVisible(index, !floating);
 }
 

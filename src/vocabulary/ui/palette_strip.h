@@ -46,6 +46,7 @@ private:
         QDockWidget *dock = nullptr;
         QToolBar *bar = nullptr;
         QAction *menuItem = nullptr;
+        QString title; // shown while the palette floats
     };
 
     void addPage(const QString &flag, const QString &caption, const QString &toolbarCaption);

@@ -140,8 +140,10 @@ TEST_F(PaletteWidgetsTest, FloatingHidesTheTabAndTheCloseBoxDocksItBack)
     const QString frames = QStringLiteral("Frames");
     QDockWidget *dock = strip.paletteDock(frames);
     ASSERT_EQ(dock->widget(), strip.toolbar(frames));
+    EXPECT_TRUE(dock->windowTitle().isEmpty()); // docked, the narrow grip shows no clipped title
 
     dock->setFloating(true); // what dragging it off the page ends in
+    EXPECT_FALSE(dock->windowTitle().isEmpty());
     EXPECT_TRUE(strip.isFloating(frames));
     EXPECT_FALSE(strip.isPageShown(frames));
     EXPECT_FALSE(strip.shownState().value(frames)); // written as off if it floats at Exit
@@ -154,6 +156,7 @@ TEST_F(PaletteWidgetsTest, FloatingHidesTheTabAndTheCloseBoxDocksItBack)
     EXPECT_TRUE(dock->isVisibleTo(&strip));
     EXPECT_EQ(strip.currentWidget(), dock->parentWidget());
     EXPECT_FALSE(dock->features() & QDockWidget::DockWidgetClosable);
+    EXPECT_TRUE(dock->windowTitle().isEmpty());
 
     // The buttons still work after the round trip.
     load("x");
