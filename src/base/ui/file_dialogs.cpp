@@ -18,21 +18,6 @@ FileDialogHandler &handler()
     return h;
 }
 
-// "Display (*.a, *.b)|*.a; *.b" becomes "Display (*.a *.b)": Qt's dialog reads
-// the patterns from the last parentheses, so they must be the real ones.
-QString qtFilter(const QString &filter)
-{
-    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
-    if (bar < 0)
-        return filter;
-    QString display = filter.left(bar).trimmed();
-    if (display.endsWith(QLatin1Char(')')) && display.contains(QLatin1Char('(')))
-        display = display.left(display.lastIndexOf(QLatin1Char('('))).trimmed();
-    QStringList patterns = filter.mid(bar + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    for (QString &p : patterns)
-        p = p.trimmed();
-    return display + QLatin1String(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
-}
 
 // The favourites row under the file dialog's own controls: "Favorites:", a
 // drop-down of the folders and a button that adds the folder on show.
@@ -67,6 +52,20 @@ void addFavouritesRow(QFileDialog &dialog, QStringList &favourites)
 
 } // namespace
 
+QString qtNameFilter(const QString &filter)
+{
+    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
+    if (bar < 0)
+        return filter;
+    QStringList patterns = filter.mid(bar + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (QString &p : patterns) {
+        p = p.trimmed();
+        if (p == QLatin1String("*.*")) // every file, not only names with a dot
+            p = QStringLiteral("*");
+    }
+    return filter.left(bar).trimmed() + QLatin1String(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
 QString chooseFile(QWidget *parent, const FileDialogRequest &request)
 {
     if (handler())
@@ -78,9 +77,12 @@ QString chooseFile(QWidget *parent, const FileDialogRequest &request)
     dialog.setFileMode(request.kind == FileDialogRequest::Kind::Save ? QFileDialog::AnyFile
                        : request.multipleFiles                          ? QFileDialog::ExistingFiles
                                                                         : QFileDialog::ExistingFile);
+    // The filters show their own texts; the patterns Qt matches with stay out
+    // of sight in the last parentheses.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     QStringList filters;
     for (const QString &f : request.filters)
-        filters.append(qtFilter(f));
+        filters.append(qtNameFilter(f));
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.confirmOverwrite)

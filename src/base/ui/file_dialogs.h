@@ -32,6 +32,11 @@ inline constexpr int MaxFavouriteFolders = 10;
 using FileDialogHandler = std::function<QString(QWidget *parent, const FileDialogRequest &request)>;
 
 QString chooseFile(QWidget *parent, const FileDialogRequest &request);
+
+// A "Display|patterns" filter as Qt's dialog takes it: the display text as
+// it stands, then the patterns in the last parentheses ("*.*" meaning every
+// file). The dialog shows only the display text.
+QString qtNameFilter(const QString &filter);
 // Several files at once; a handler answers with the paths joined by "\n".
 QStringList chooseFiles(QWidget *parent, FileDialogRequest request);
 
