@@ -103,31 +103,66 @@ EditorText Document::adoptFileBytes(const QByteArray &bytes)
     return text;
 }
 
+Status fitsInEditor(const QString &path, qint64 availableMemory)
+{
+    const qint64 size = QFileInfo(path).size();
+    const qint64 largest = largestEditableFile(availableMemory);
+    if (size <= largest)
+        return Status::success();
+    return Status::failure(QStringLiteral("The file \"%1\" is too large to open: it holds %2 MB, and with the memory "
+                                          "available now the editor can hold files of up to %3 MB.")
+                               .arg(path)
+                               .arg(size / (1024 * 1024))
+                               .arg(largest / (1024 * 1024)));
+}
+
+Result<LoadedText> readDocumentFile(const QString &path, qint64 availableMemory)
+{
+    if (Status fits = fitsInEditor(path, availableMemory); !fits)
+        return Result<LoadedText>::failure(fits.error);
+    try {
+        auto bytes = readWholeFile(path);
+        if (!bytes)
+            return Result<LoadedText>::failure(bytes.error);
+        LoadedText loaded;
+        loaded.encoding = detectEncoding(*bytes);
+        loaded.text = editorTextFromFile(editorBytesFromFile(*bytes, loaded.encoding));
+        (*bytes).clear();
+        loaded.longestLine = longestLineLength(loaded.text.buffer);
+        return Result<LoadedText>::success(std::move(loaded));
+    } catch (const std::bad_alloc &) {
+        return Result<LoadedText>::failure(
+            QStringLiteral("There is not enough memory to open the file \"%1\".").arg(path));
+    }
+}
+
+Status writeDocumentFile(const QString &path, const QByteArray &buffer, TextEncoding encoding, bool noLines)
+{
+    try {
+        return writeFileAtomically(path, fileBytesInEncoding(fileBytesFromEditor(buffer, noLines), encoding));
+    } catch (const std::bad_alloc &) {
+        return Status::failure(QStringLiteral("There is not enough memory to save the file \"%1\".").arg(path));
+    }
+}
+
+void Document::adopt(const LoadedText &loaded)
+{
+    m_encoding = loaded.encoding;
+    m_noLines = loaded.text.noLines;
+}
+
 Result<EditorText> Document::load(qint64 availableMemory)
 {
-    const qint64 size = QFileInfo(m_path).size();
-    const qint64 largest = largestEditableFile(availableMemory);
-    if (size > largest)
-        return Result<EditorText>::failure(
-            QStringLiteral("The file \"%1\" is too large to open: it holds %2 MB, and with the memory "
-                           "available now the editor can hold files of up to %3 MB.")
-                .arg(m_path)
-                .arg(size / (1024 * 1024))
-                .arg(largest / (1024 * 1024)));
-    try {
-        auto bytes = readWholeFile(m_path);
-        if (!bytes)
-            return Result<EditorText>::failure(bytes.error);
-        return Result<EditorText>::success(adoptFileBytes(*bytes));
-    } catch (const std::bad_alloc &) {
-        return Result<EditorText>::failure(
-            QStringLiteral("There is not enough memory to open the file \"%1\".").arg(m_path));
-    }
+    Result<LoadedText> loaded = readDocumentFile(m_path, availableMemory);
+    if (!loaded)
+        return Result<EditorText>::failure(loaded.error);
+    adopt(*loaded);
+    return Result<EditorText>::success(std::move((*loaded).text));
 }
 
 Status Document::save(const QByteArray &buffer) const
 {
-    return writeFileAtomically(m_path, fileBytes(buffer));
+    return writeDocumentFile(m_path, buffer, m_encoding, m_noLines);
 }
 
 } // namespace tagloom

@@ -37,6 +37,24 @@ QByteArray fileBytesInEncoding(const QByteArray &editorBytes, TextEncoding encod
 // than 2 GiB; `availableMemory` is what the process may still use.
 qint64 largestEditableFile(qint64 availableMemory);
 
+// A document file read into the editor's form, away from any window.
+struct LoadedText {
+    EditorText text;
+    TextEncoding encoding = TextEncoding::Utf8;
+    qsizetype longestLine = 0; // bytes
+};
+
+// Whether the file at `path` is small enough for the editor to hold with
+// `availableMemory` bytes; the message says why not.
+Status fitsInEditor(const QString &path, qint64 availableMemory);
+// Reads the file at `path` as a document: refused before reading when it is
+// larger than the editor can hold with `availableMemory` bytes. Safe to
+// call off the user-interface thread.
+Result<LoadedText> readDocumentFile(const QString &path, qint64 availableMemory);
+// Writes the editor's `buffer` to `path` as Document::save does. Safe to
+// call off the user-interface thread.
+Status writeDocumentFile(const QString &path, const QByteArray &buffer, TextEncoding encoding, bool noLines);
+
 // The file name part of a path (for window captions).
 QString fileNamePart(const QString &path);
 
@@ -65,6 +83,8 @@ public:
     // Takes a file's bytes as this document's text: the encoding and the
     // no-lines flag follow the bytes; the editor's buffer comes back.
     EditorText adoptFileBytes(const QByteArray &bytes);
+    // Takes a file read by readDocumentFile as this document's text.
+    void adopt(const LoadedText &loaded);
 
     // Reads the file at path() and adopts its bytes. A file larger than the
     // editor can hold with `availableMemory` bytes is refused before reading.

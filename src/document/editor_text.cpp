@@ -1,5 +1,8 @@
 #include "document/editor_text.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace tagloom {
 
 QByteArray normaliseLineBreaks(const QByteArray &bytes, const QByteArray &eol)
@@ -32,6 +35,28 @@ EditorText editorTextFromFile(const QByteArray &file)
     if (buffer.endsWith(CrLf))
         buffer.chop(2);
     return {buffer, false};
+}
+
+qsizetype longestLineLength(const QByteArray &buffer)
+{
+    const char *p = buffer.constData();
+    const char *end = p + buffer.size();
+    qsizetype longest = 0;
+    while (p < end) {
+        const char *lf = static_cast<const char *>(memchr(p, '\n', end - p));
+        const char *lineEnd = lf ? lf : end;
+        // A lone CR inside the stretch ends a line as well.
+        for (const char *cr = p; (cr = static_cast<const char *>(memchr(cr, '\r', lineEnd - cr))) != nullptr; ++cr) {
+            if (cr + 1 == lf)
+                break;
+            longest = std::max<qsizetype>(longest, cr - p);
+            p = cr + 1;
+        }
+        const qsizetype length = lineEnd - p - (lf && lf > p && lf[-1] == '\r' ? 1 : 0);
+        longest = std::max(longest, length);
+        p = lineEnd + 1;
+    }
+    return longest;
 }
 
 QByteArray fileBytesFromEditor(const QByteArray &buffer, bool noLines, const QByteArray &eol)

@@ -21,6 +21,10 @@ QByteArray normaliseLineBreaks(const QByteArray &bytes, const QByteArray &eol);
 
 EditorText editorTextFromFile(const QByteArray &file);
 
+// The length in bytes of the longest line of an editor buffer (CR LF breaks;
+// a lone CR or LF counts as a break too).
+qsizetype longestLineLength(const QByteArray &buffer);
+
 // The file form: every line followed by `eol`, the last one included.
 QByteArray fileBytesFromEditor(const QByteArray &buffer, bool noLines, const QByteArray &eol = CrLf);
 

@@ -1,4 +1,6 @@
 #include "document/ui/code_editor.h"
+#include "document/ui/editor_accessible.h"
+#include "document/ui/long_line_view.h"
 #include "document/ui/scintilla_calls.h"
 
 #include "base/text_codec.h"
@@ -24,14 +26,8 @@ CodeEditor::CodeEditor(QWidget *parent) : CodeEditor(*new Document, parent)
 
 CodeEditor::CodeEditor(Document &document, QWidget *parent) : QsciScintilla(parent), m_document(&document)
 {
-    setUtf8(true);
-    setEolMode(QsciScintilla::EolWindows);
+    applyDocumentSettings();
     setEolVisibility(false);
-    setTabWidth(1);
-    setIndentationsUseTabs(true);
-    // Tab inserts a tab character, also inside indentation; nothing re-indents.
-    setTabIndents(false);
-    setBackspaceUnindents(false);
     setAutoIndent(true);
     setCaretLineVisible(false);
     setMarginLineNumbers(0, false);
@@ -44,7 +40,21 @@ CodeEditor::CodeEditor(Document &document, QWidget *parent) : QsciScintilla(pare
     setAcceptDrops(true);
     // Pasted text takes the document's CR LF breaks.
     SendScintilla(Sci::SCI_SETPASTECONVERTENDINGS, 1UL);
+    // Only the notices sent before a change: QScintilla turns every notice
+    // of a done insertion or deletion into an accessibility event, counting
+    // the characters from the start of the document to get its offset.
+    SendScintilla(Sci::SCI_SETMODEVENTMASK,
+                  W(Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE | Sci::SC_MOD_CONTAINER));
+    // Colour what is shown first and the rest in idle steps; keep the shown
+    // lines' layouts (a very long line costs a lot to measure again).
+    SendScintilla(Sci::SCI_SETIDLESTYLING, W(Sci::SC_IDLESTYLING_TOVISIBLE));
+    SendScintilla(Sci::SCI_SETLAYOUTCACHE, W(Sci::SC_CACHE_PAGE));
+    installEditorAccessible([](const QWidget *w) {
+        const auto *editor = qobject_cast<const CodeEditor *>(w);
+        return editor && (editor->isLargeDocument() || editor->longLineShown() > 0);
+    });
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &CodeEditor::onModified);
+    m_longLines = new LongLineView(this);
 }
 
 // --- bytes and positions ---------------------------------------------------
@@ -111,7 +121,29 @@ qint64 CodeEditor::lineEnd(int line0) const
 
 int CodeEditor::lineCharacters(int line0) const
 {
-    return static_cast<int>(SendScintilla(Sci::SCI_COUNTCHARACTERS, W(lineStart(line0)), L(lineEnd(line0))));
+    return static_cast<int>(countCharacters(lineStart(line0), lineEnd(line0)));
+}
+
+qint64 CodeEditor::countCharacters(qint64 from, qint64 to) const
+{
+    // Scintilla steps through a range character by character; over a long
+    // stretch, counting the bytes that start a character is many times faster.
+    constexpr qint64 kLongStretch = 64 * 1024;
+    if (to - from < kLongStretch)
+        return SendScintilla(Sci::SCI_COUNTCHARACTERS, W(from), L(to));
+    if (!heldAsUtf8(encoding()))
+        return to - from;
+    const qint64 gap = std::clamp<qint64>(SendScintilla(Sci::SCI_GETGAPPOSITION), from, to);
+    qint64 characters = 0;
+    for (const auto &[a, b] : {std::pair{from, gap}, std::pair{gap, to}}) {
+        if (b <= a)
+            continue;
+        // Each side of Scintilla's gap is one stretch of memory.
+        const auto *p = reinterpret_cast<const unsigned char *>(SendScintilla(Sci::SCI_GETRANGEPOINTER, W(a), L(b - a)));
+        for (qint64 i = 0; i < b - a; ++i)
+            characters += (p[i] & 0xC0) != 0x80;
+    }
+    return characters;
 }
 
 // --- editor operations -----------------------------------------------------
@@ -173,8 +205,15 @@ int CodeEditor::CaretColumn() const
 {
     const qint64 pos = caretPosition();
     const int line0 = static_cast<int>(SendScintilla(Sci::SCI_LINEFROMPOSITION, W(pos)));
-    return static_cast<int>(SendScintilla(Sci::SCI_COUNTCHARACTERS, W(lineStart(line0)), L(pos)) +
-                            caretVirtualSpace()) + 1;
+    const qint64 start = lineStart(line0);
+    // Counting from the last answer keeps a caret far out on a very long
+    // line cheap to report; edits before that answer void it.
+    ColumnCount &known = m_columnCount;
+    const bool reusable = known.lineStart == start && known.position <= pos && known.position >= start;
+    const qint64 from = reusable ? known.position : start;
+    const qint64 characters = (reusable ? known.characters : 0) + countCharacters(from, pos);
+    known = {start, pos, characters};
+    return static_cast<int>(characters + caretVirtualSpace()) + 1;
 }
 
 void CodeEditor::placeCaret(int line, int column)
@@ -198,6 +237,7 @@ void CodeEditor::placeCaret(int line, int column)
         SendScintilla(Sci::SCI_SETSELECTIONNANCHORVIRTUALSPACE, 0UL, L(virtualSpace));
     }
     SendScintilla(Sci::SCI_CHOOSECARETX);
+    m_longLines->followCaret();
     SendScintilla(Sci::SCI_SCROLLCARET);
 }
 
@@ -278,70 +318,6 @@ void CodeEditor::InsertLine(int index, const QString &text)
     });
 }
 
-// --- whole text ------------------------------------------------------------
-
-void CodeEditor::loadText(const EditorText &text, TextEncoding encoding)
-{
-    ++m_silent;
-    m_document->setEncoding(encoding);
-    setUtf8(heldAsUtf8(encoding));
-    SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0UL);
-    SendScintilla(Sci::SCI_CLEARALL);
-    SendScintilla(Sci::SCI_ADDTEXT, static_cast<uintptr_t>(text.buffer.size()), text.buffer.constData());
-    SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1UL);
-    SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
-    m_selectionOfToken.clear();
-    m_document->setNoLines(text.noLines);
-    --m_silent;
-    setModifiedFlag(false);
-    SendScintilla(Sci::SCI_GOTOPOS, 0UL);
-}
-
-void CodeEditor::reloadText(const EditorText &text, TextEncoding encoding)
-{
-    const bool wasModified = isModifiedFlag();
-    loadText(text, encoding);
-    setModifiedFlag(wasModified);
-}
-
-void CodeEditor::replaceAllSilently(const QString &text)
-{
-    const bool wasModified = isModifiedFlag();
-    const QByteArray bytes = normaliseLineBreaks(toBytes(text), CrLf);
-    ++m_silent;
-    SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0UL);
-    SendScintilla(Sci::SCI_CLEARALL);
-    SendScintilla(Sci::SCI_ADDTEXT, static_cast<uintptr_t>(bytes.size()), bytes.constData());
-    SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1UL);
-    SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
-    m_selectionOfToken.clear();
-    m_document->setNoLines(bytes.isEmpty() && text.isEmpty() && m_document->hasNoLines());
-    --m_silent;
-    setModifiedFlag(wasModified);
-}
-
-void CodeEditor::forgetHistory()
-{
-    const bool wasModified = isModifiedFlag();
-    SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
-    m_selectionOfToken.clear();
-    setModifiedFlag(wasModified);
-}
-
-void CodeEditor::clearAllLines()
-{
-    const bool wasModified = isModifiedFlag();
-    ++m_silent;
-    SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0UL);
-    SendScintilla(Sci::SCI_CLEARALL);
-    SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1UL);
-    SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
-    m_selectionOfToken.clear();
-    m_document->setNoLines(true);
-    --m_silent;
-    setModifiedFlag(wasModified);
-}
-
 // The flag is ours, not the editor component's save point: every recorded
 // edit sets it, Undo and Redo included (undoing back to the saved text still
 // asks on close), and emptying the history leaves it alone.
@@ -359,10 +335,17 @@ void CodeEditor::setModifiedFlag(bool modified)
 
 // --- undo ------------------------------------------------------------------
 
-void CodeEditor::onModified(int, int type, const char *, int, int, int, int, int, int token, int)
+void CodeEditor::onModified(int position, int type, const char *, int length, int, int, int, int, int token, int)
 {
-    if (type & Sci::SC_MOD_INSERTTEXT)
+    const bool textChange = type & (Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE);
+    if (textChange) {
+        ++m_edits;
+        keepColumnCount(position, (type & Sci::SC_MOD_BEFOREINSERT) ? length : -length);
+    }
+    if (type & Sci::SC_MOD_BEFOREINSERT)
         m_document->setNoLines(false);
+    if (textChange)
+        emit textChanging(position, (type & Sci::SC_MOD_BEFOREINSERT) ? length : -length);
     if ((type & Sci::SC_MOD_CONTAINER) && (type & Sci::SC_PERFORMED_UNDO)) {
         auto it = m_selectionOfToken.constFind(token);
         if (it != m_selectionOfToken.constEnd()) {
@@ -374,12 +357,68 @@ void CodeEditor::onModified(int, int type, const char *, int, int, int, int, int
     }
     if (m_silent)
         return;
-    const bool edit = type & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT);
     const bool marker = (type & Sci::SC_MOD_CONTAINER) && (type & (Sci::SC_PERFORMED_UNDO | Sci::SC_PERFORMED_REDO));
-    if (edit || marker) {
+    if (textChange || marker) {
         m_modified = true;
-        emit changed();
+        // The notice comes before the change: the change event waits until
+        // it is done (the end of the key, drop or command, or the next turn
+        // of the event loop).
+        if (!m_changePending) {
+            m_changePending = true;
+            QTimer::singleShot(0, this, &CodeEditor::flushChange);
+        }
     }
+}
+
+void CodeEditor::flushChange()
+{
+    if (!m_changePending)
+        return;
+    m_changePending = false;
+    // An edit can make a line very long (a pasted page of one line).
+    if (!m_longLines->isActive()) {
+        const int line0 = CaretLine() - 1;
+        const qint64 length = lineEnd(line0) - lineStart(line0);
+        if (length > m_limits.longLine) {
+            m_longLines->setActive(true, length);
+            refreshEditorAccessible(this);
+            emit displayModeChanged();
+        }
+    }
+    emit changed();
+}
+
+void CodeEditor::keepColumnCount(qint64 position, qint64 length)
+{
+    ColumnCount &known = m_columnCount;
+    if (position >= known.position)
+        return;
+    // Backspace on the counted line: the count shrinks by what goes.
+    const qint64 end = position - length;
+    if (length < 0 && position >= known.lineStart && end <= known.position) {
+        known.characters -= SendScintilla(Sci::SCI_COUNTCHARACTERS, W(position), L(end));
+        known.position -= end - position;
+        return;
+    }
+    known = ColumnCount{};
+}
+
+qsizetype CodeEditor::longLineShown() const
+{
+    return m_longLines->isActive() ? m_longLines->longestLine() : 0;
+}
+
+void CodeEditor::takeMeasureOfText(qsizetype longestLine)
+{
+    const bool wasLarge = m_largeDocument;
+    const qsizetype wasLong = longLineShown();
+    m_columnCount = ColumnCount{};
+    m_largeDocument = SendScintilla(Sci::SCI_GETLENGTH) >= m_limits.largeDocument;
+    m_longLines->setActive(longestLine > m_limits.longLine, longestLine);
+    if (wasLarge == m_largeDocument && wasLong == longLineShown())
+        return;
+    refreshEditorAccessible(this);
+    emit displayModeChanged();
 }
 
 void CodeEditor::applyPendingSelection()
@@ -395,11 +434,15 @@ void CodeEditor::undoStep()
 {
     SendScintilla(Sci::SCI_UNDO);
     applyPendingSelection();
+    flushChange();
+    m_longLines->followCaret();
 }
 
 void CodeEditor::redoStep()
 {
     SendScintilla(Sci::SCI_REDO);
+    flushChange();
+    m_longLines->followCaret();
 }
 
 // --- options ---------------------------------------------------------------
@@ -485,6 +528,21 @@ void CodeEditor::keyPressEvent(QKeyEvent *event)
         }
     }
     QsciScintilla::keyPressEvent(event);
+    flushChange();
+    m_longLines->followCaret();
+}
+
+void CodeEditor::inputMethodEvent(QInputMethodEvent *event)
+{
+    QsciScintilla::inputMethodEvent(event);
+    flushChange();
+}
+
+void CodeEditor::mousePressEvent(QMouseEvent *event)
+{
+    QsciScintilla::mousePressEvent(event); // the middle button pastes
+    flushChange();
+    m_longLines->followCaret();
 }
 
 void CodeEditor::keyReleaseEvent(QKeyEvent *event)
@@ -537,6 +595,7 @@ void CodeEditor::dropEvent(QDropEvent *event)
         return;
     }
     QsciScintilla::dropEvent(event);
+    flushChange();
 }
 
 } // namespace tagloom

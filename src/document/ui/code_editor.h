@@ -14,12 +14,28 @@
 #include <Qsci/qsciscintilla.h>
 #include <QHash>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
 namespace tagloom {
 
 class CompletionPopup;
+class LongLineView;
+class ScintillaLoader;
+
+// Sizes past which the editor changes how it holds and shows a document, so
+// that the window keeps answering.
+struct LargeDocumentLimits {
+    // Lines of more bytes turn colouring off and are drawn only around the
+    // caret: Scintilla measures a whole line whenever it changes.
+    qsizetype longLine = 32 * 1024;
+    // The bytes of such a line drawn around the caret.
+    qsizetype longLineWindow = 16 * 1024;
+    // Documents of this many bytes or more are large: opened and saved off
+    // the user-interface thread, plainer for screen readers.
+    qint64 largeDocument = 4 * 1024 * 1024;
+};
 
 class CodeEditor : public QsciScintilla, public EditorOperations {
     Q_OBJECT
@@ -49,6 +65,15 @@ public:
     // Replaces the whole text from a file's bytes like loadText, but keeps the
     // modified flag (a tool's result read back into the editor).
     void reloadText(const EditorText &text, TextEncoding encoding);
+    // Takes the document a ScintillaLoader built from `loaded` as the whole
+    // text: like loadText, without the work of building it here.
+    void adoptLoadedDocument(const ScintillaLoader &loader, const LoadedText &loaded);
+    // How the current colouring is set on a document swapped in: Scintilla
+    // keeps the lexer with the document, not with the view.
+    void setDocumentLexer(std::function<void()> apply) { m_documentLexer = std::move(apply); }
+    // Copies the text into `into` (resized to fit); a buffer already faulted
+    // in makes this a plain copy, quick even for hundreds of megabytes.
+    bool copyBuffer(QByteArray &into) const;
     // Replaces the whole text keeping the modified flag (spell-check copy-back).
     void replaceAllSilently(const QString &text);
     // Clear All: no lines at all; not recorded, history emptied, flag kept.
@@ -69,6 +94,21 @@ public:
 
     bool isModifiedFlag() const;
     void setModifiedFlag(bool modified);
+
+    // The document is large: opened and saved in the background; screen
+    // readers get it (and one with very long lines) as a plain field, since
+    // counting its characters on every caret move takes too long.
+    bool isLargeDocument() const { return m_largeDocument; }
+    const LargeDocumentLimits &limits() const { return m_limits; }
+    void setLimits(const LargeDocumentLimits &limits) { m_limits = limits; }
+    // The length of the longest line when colouring was turned off for it
+    // (0: colouring as chosen).
+    qsizetype longLineShown() const;
+    // Insertions and deletions so far, recorded or not (a save in the
+    // background tells by it whether the text changed meanwhile).
+    quint64 editCount() const { return m_edits; }
+    // Raises a change event still waiting for its edit to finish.
+    void flushChange();
 
     // Undo and redo; Undo of a replaced selection selects it again.
     void undoStep();
@@ -112,6 +152,10 @@ public:
 signals:
     // An edit recorded for Undo happened (typing, replace, cut, paste, undo...).
     void changed();
+    // Text is about to be inserted (`length` > 0) or deleted (< 0) at `position`.
+    void textChanging(qint64 position, qint64 length);
+    // The document became large or small, or got or lost very long lines.
+    void displayModeChanged();
     // A key was released or the editor clicked: where the caret now is.
     void caretReported(int line, int column);
     // Files were dropped on the editor.
@@ -119,6 +163,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -130,6 +176,8 @@ private:
         int line = 1;
         int column = 1;
     };
+    void applyDocumentSettings();
+    void showTop();
     QByteArray toBytes(const QString &text) const;
     QString fromBytes(const QByteArray &bytes) const;
     QByteArray bytesAt(qint64 start, qint64 end) const;
@@ -138,6 +186,7 @@ private:
     qint64 lineStart(int line0) const;
     qint64 lineEnd(int line0) const;
     int lineCharacters(int line0) const;
+    qint64 countCharacters(qint64 from, qint64 to) const;
     void placeCaret(int line, int column);
     // An edit that keeps the modified flag and raises no change event.
     template <typename Edit>
@@ -147,6 +196,10 @@ private:
     void onModified(int position, int type, const char *text, int length, int linesAdded, int line,
                     int foldNow, int foldPrev, int token, int annotationLinesAdded);
     void applyPendingSelection();
+    // Keeps the last caret column counted true across an edit.
+    void keepColumnCount(qint64 position, qint64 length);
+    // After the whole text was replaced: large or not, long lines or not.
+    void takeMeasureOfText(qsizetype longestLine);
 
     QFont m_editorFont;
     std::optional<QStringList> m_autoList;
@@ -157,10 +210,22 @@ private:
     bool m_scrollPastEol = false;
     bool m_smartTabs = false;
     bool m_modified = false;
+    bool m_changePending = false;
+    bool m_largeDocument = false;
+    LargeDocumentLimits m_limits;
+    LongLineView *m_longLines = nullptr;
+    std::function<void()> m_documentLexer;
+    quint64 m_edits = 0;
     int m_silent = 0;
     int m_undoLimit = 32767;
     int m_nextToken = 1;
     QHash<int, QPair<qint64, qint64>> m_selectionOfToken; // token -> (anchor, caret)
+    struct ColumnCount {
+        qint64 lineStart = -1;
+        qint64 position = -1;
+        qint64 characters = 0;
+    };
+    mutable ColumnCount m_columnCount; // the last caret column counted
     std::optional<QPair<qint64, qint64>> m_pendingSelection;
 };
 

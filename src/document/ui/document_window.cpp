@@ -58,7 +58,10 @@ DocumentWindow::DocumentWindow(DocumentContext context, QWidget *parent)
     applySettings();
 }
 
-DocumentWindow::~DocumentWindow() = default;
+DocumentWindow::~DocumentWindow()
+{
+    m_loadJob.cancel();
+}
 
 EditorOperations &DocumentWindow::operations() const
 {
@@ -97,11 +100,15 @@ void DocumentWindow::buildLayout()
     m_linesPanel->setAlignment(Qt::AlignCenter);
     m_linesPanel->setFrameShape(QFrame::Panel);
     m_linesPanel->setFrameShadow(QFrame::Sunken);
+    m_noticePanel = new QLabel(this);
+    m_noticePanel->setObjectName(QStringLiteral("NoticePanel"));
+    m_noticePanel->hide();
 
     auto *topBar = new QHBoxLayout;
     topBar->setContentsMargins(2, 2, 2, 2);
     topBar->addWidget(m_syntaxBox);
     topBar->addStretch(1);
+    topBar->addWidget(m_noticePanel);
     topBar->addWidget(m_linesPanel);
 
     m_editor = new CodeEditor(m_document, this);
@@ -144,6 +151,7 @@ void DocumentWindow::buildLayout()
 
     connect(m_syntaxBox, &QComboBox::currentTextChanged, this, &DocumentWindow::applyColouringFromSelector);
     connect(m_editor, &CodeEditor::changed, this, &DocumentWindow::updateLinesPanel);
+    connect(m_editor, &CodeEditor::displayModeChanged, this, &DocumentWindow::onDisplayModeChanged);
     connect(m_editor, &CodeEditor::caretReported, this, &DocumentWindow::caretReported);
     connect(m_editor, &CodeEditor::filesDropped, this, &DocumentWindow::filesDropped);
 }
@@ -220,13 +228,19 @@ void DocumentWindow::applySettings()
 
 void DocumentWindow::applyColouringFromSelector()
 {
+    const ColouringInfo *info = colouringByName(m_syntaxBox->currentText());
+    m_editor->setDocumentLexer([this, info] { applyLexerToDocument(m_editor, info ? &info->colouring : nullptr); });
+    // Very long lines keep colouring off; the choice applies once they are gone.
+    if (m_editor->longLineShown() > 0) {
+        updateNotice();
+        return;
+    }
     QsciLexer *old = m_editor->lexer();
     m_editor->setLexer(nullptr);
     delete old;
     // Back to plain text first, whatever lexer ran before.
     m_editor->SendScintilla(QsciScintillaBase::SCI_SETLEXER, static_cast<unsigned long>(QsciScintillaBase::SCLEX_CONTAINER));
     m_editor->SendScintilla(QsciScintillaBase::SCI_STYLECLEARALL);
-    const ColouringInfo *info = colouringByName(m_syntaxBox->currentText());
     QsciLexer *lexer = info ? createLexer(info->colouring, this) : nullptr;
     if (lexer)
         m_editor->setLexer(lexer);
@@ -235,86 +249,71 @@ void DocumentWindow::applyColouringFromSelector()
         applyScheme(lexer, info->colouring, m_context.schemes.value(schemeLanguageOf(info->colouring)));
     else if (info)
         applyScintillaLexer(m_editor, info->colouring, m_font);
-    m_embeddedStyles->setEnabled(info && info->colouring == Colouring::MultiHighlighter);
+    updateEmbeddedStyles();
+}
+
+void DocumentWindow::updateEmbeddedStyles()
+{
+    const ColouringInfo *info = colouringByName(m_syntaxBox->currentText());
+    const bool wanted = info && info->colouring == Colouring::MultiHighlighter;
+    // Recolouring reads the whole text after every edit.
+    const bool affordable = !m_editor->isLargeDocument() && m_editor->longLineShown() == 0;
+    m_embeddedStyles->setEnabled(wanted && affordable);
+}
+
+void DocumentWindow::onDisplayModeChanged()
+{
+    const bool longLines = m_editor->longLineShown() > 0;
+    if (m_longLinesShown && !longLines)
+        applyColouringFromSelector(); // the colouring comes back
+    m_longLinesShown = longLines;
+    updateEmbeddedStyles();
+    updateNotice();
+}
+
+namespace {
+
+QString sizeText(qint64 bytes)
+{
+    if (bytes >= 1024 * 1024)
+        return QStringLiteral("%1 MB").arg(double(bytes) / (1024 * 1024), 0, 'f', 1);
+    return QStringLiteral("%1 KB").arg((bytes + 1023) / 1024);
+}
+
+} // namespace
+
+void DocumentWindow::updateNotice()
+{
+    QStringList shown;
+    QStringList explained;
+    if (m_loading)
+        shown << QStringLiteral("Opening...");
+    if (m_saving)
+        shown << QStringLiteral("Saving...");
+    if (const qsizetype longest = m_editor->longLineShown(); longest > 0) {
+        shown << QStringLiteral("No colouring: a line of %1").arg(sizeText(longest));
+        explained << QStringLiteral("This document has a line of %1. Lines longer than %2 turn colouring off, and "
+                                    "only the part of such a line around the caret is drawn, so that the window "
+                                    "answers at once while you type.")
+                         .arg(sizeText(longest), sizeText(m_editor->limits().longLine));
+    }
+    if (m_editor->isLargeDocument()) {
+        shown << QStringLiteral("Large document");
+        explained << QStringLiteral("This document is larger than %1: it is opened and saved in the background, "
+                                    "coloured a part at a time as you reach it, style sheets inside it are not "
+                                    "coloured, and screen readers get it as a plain text field.")
+                         .arg(sizeText(m_editor->limits().largeDocument));
+    }
+    if (!explained.isEmpty())
+        explained << QStringLiteral("The text itself is kept exactly as it is.");
+    m_noticePanel->setText(shown.join(QStringLiteral("; ")));
+    m_noticePanel->setToolTip(explained.join(QStringLiteral("\n\n")));
+    m_noticePanel->setVisible(!shown.isEmpty());
 }
 
 void DocumentWindow::updateLinesPanel()
 {
     m_linesPanel->setText(QString::number(m_editor->LineCount()) + QLatin1String(" Line(s)"));
-}
-
-DocumentWindow::LoadResult DocumentWindow::LoadDocument(const QString &path)
-{
-    m_document.setPath(path);
-    if (!QFileInfo(path).isFile()) {
-        showMessage(this, MessageKind::Plain, QString(),
-                    QStringLiteral("The file you selected could not be found.  Please try again."));
-        return LoadResult::Missing;
-    }
-    const Result<EditorText> loaded = m_document.load();
-    if (!loaded) {
-        // The window must not stay bound to a file it does not show.
-        m_document.setPath(QString());
-        showMessage(this, MessageKind::Error, QStringLiteral("Error"), loaded.error);
-        return LoadResult::Failed;
-    }
-    setWindowTitle(m_document.title());
-    if (const ColouringInfo *info = colouringForExtension(upperExtension(path)))
-        m_syntaxBox->setCurrentText(QLatin1String(info->languageName));
-    m_editor->loadText(*loaded, m_document.encoding());
-    if (m_embeddedStyles->isEnabled())
-        m_embeddedStyles->recolour();
-    return LoadResult::Loaded;
-}
-
-bool DocumentWindow::save()
-{
-    if (m_document.isUntitled())
-        return saveAs();
-    const Status status = m_document.save(m_editor->buffer());
-    if (!status) {
-        showMessage(this, MessageKind::Error, QStringLiteral("Error"),
-                    status.error + QStringLiteral("\n\nThe document was not saved and is still open."));
-        return false;
-    }
-    m_editor->setModifiedFlag(false);
-    return true;
-}
-
-QString DocumentWindow::runSaveDialog(const QString &proposed)
-{
-    FileDialogRequest request;
-    request.kind = FileDialogRequest::Kind::Save;
-    request.title = QStringLiteral("Save As File");
-    request.proposedPath = proposed;
-    request.filters = saveFilters();
-    request.defaultSuffix = QStringLiteral("htm");
-    const QString path = chooseFileWithFavourites(this, request, m_context.userStore);
-    if (!path.isEmpty())
-        m_lastSaveDialogName = path;
-    return path;
-}
-
-bool DocumentWindow::saveAs()
-{
-    const QString path = runSaveDialog(m_document.path());
-    if (path.isEmpty())
-        return false;
-    m_document.setPath(path);
-    setWindowTitle(m_document.title());
-    return save();
-}
-
-bool DocumentWindow::queryClose()
-{
-    if (!isModified())
-        return true;
-    const auto answer = showMessage(this, MessageKind::Question, QStringLiteral("Confirm"),
-                                    QStringLiteral("Save changes to %1?").arg(m_document.path()),
-                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    if (answer == QMessageBox::Yes)
-        return save(); // a cancelled or failed save keeps the window open
-    return answer == QMessageBox::No;
 }
 
 void DocumentWindow::closeEvent(QCloseEvent *event)

@@ -4,6 +4,8 @@
 // below, the hidden proof-check view, its own menu bar (shown by the main
 // window while this window is active) and the editor's context menu.
 
+#include "base/background_job.h"
+#include "base/result.h"
 #include "base/ui/action_registry.h"
 #include "settings/app_settings.h"
 #include "document/document.h"
@@ -29,6 +31,7 @@ class CommandRegistry;
 class EmbeddedStyles;
 class EditorOperations;
 class ProofCheckView;
+class ScintillaLoader;
 class SettingsStore;
 class SpellChecker;
 
@@ -63,6 +66,9 @@ public:
     ActionRegistry &actions() { return m_actions; }
     QComboBox *syntaxBox() const { return m_syntaxBox; }
     QLabel *linesPanel() const { return m_linesPanel; }
+    // Says what is done differently for a large document or very long lines
+    // (hidden when nothing is); its tool tip explains.
+    QLabel *noticePanel() const { return m_noticePanel; }
 
     Document &document() { return m_document; }
     const QString &fileName() const { return m_document.path(); }
@@ -82,9 +88,16 @@ public:
     // the window untitled, so that no Save can replace the file.
     enum class LoadResult { Loaded, Missing, Failed };
     LoadResult LoadDocument(const QString &path);
+    // A large file is read in the background: LoadDocument returns at once
+    // and loadFinished() follows; meanwhile the editor is empty and read-only.
+    bool isLoading() const { return m_loading; }
     // Save (Save As when untitled). False when cancelled or the write failed;
-    // a failed write is reported and leaves the document as it was.
+    // a failed write is reported and leaves the document as it was. A large
+    // document is written in the background: true says it started, and
+    // saveFinished() tells the outcome (the modified flag clears then, unless
+    // the text changed meanwhile).
     bool save();
+    bool isSaving() const { return m_saving; }
     bool saveAs();
     // Runs this window's save dialog, proposing `proposed`; the chosen path
     // (remembered for the next use) or the empty text when cancelled.
@@ -111,6 +124,8 @@ public:
     void trigger(const QString &id);
 
 signals:
+    void loadFinished();
+    void saveFinished(bool ok);
     void caretReported(int line, int column);
     void filesDropped(const QStringList &paths);
     void spellCheckEnabled(bool enabled);
@@ -124,6 +139,16 @@ private:
     void applySettings();
     void applyColouringFromSelector();
     void updateLinesPanel();
+    void updateNotice();
+    void updateEmbeddedStyles();
+    void onDisplayModeChanged();
+    void startBackgroundLoad(const QString &path);
+    void finishBackgroundLoad(const ScintillaLoader *loader, const LoadedText &loaded, const QString &error);
+    void startBackgroundSave();
+    void finishBackgroundSave(const Status &status, quint64 editsAtCopy);
+    void reportSave(const Status &status);
+    // Save, waiting (with the event loop running) for a background one.
+    bool saveAndWait();
 
     DocumentContext m_context;
     ActionRegistry m_actions;
@@ -140,6 +165,13 @@ private:
     QTabWidget *m_tabs = nullptr;
     QComboBox *m_syntaxBox = nullptr;
     QLabel *m_linesPanel = nullptr;
+    QLabel *m_noticePanel = nullptr;
+    BackgroundJob m_loadJob;
+    bool m_loading = false;
+    bool m_saving = false;
+    bool m_saveAgain = false;
+    bool m_lastSaveOk = true;
+    bool m_longLinesShown = false;
     QMenuBar *m_menuBar = nullptr;
     QMenu *m_contextMenu = nullptr;
 };

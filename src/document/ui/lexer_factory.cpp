@@ -11,6 +11,7 @@
 #include <Qsci/qscilexerpython.h>
 #include <Qsci/qscilexersql.h>
 #include <Qsci/qscilexertcl.h>
+#include <Qsci/qscilexer.h>
 #include <Qsci/qsciscintilla.h>
 #include <QGuiApplication>
 #include <QPalette>
@@ -203,7 +204,11 @@ QString schemeLanguageOf(Colouring colouring)
     }
 }
 
-bool applyScintillaLexer(QsciScintilla *editor, Colouring colouring, const QFont &font)
+namespace {
+
+// The Scintilla lexer and keywords of the colourings that have no QScintilla
+// lexer class; false for the others.
+bool setScintillaLexerLanguage(QsciScintilla *editor, Colouring colouring)
 {
     static const char kVb[] =
         "and as boolean byref byte byval call case class const currency date declare dim do double each else "
@@ -229,6 +234,38 @@ bool applyScintillaLexer(QsciScintilla *editor, Colouring colouring, const QFont
     using Sci = QsciScintillaBase;
     editor->SendScintilla(Sci::SCI_SETLEXERLANGUAGE, 0UL, language);
     editor->SendScintilla(Sci::SCI_SETKEYWORDS, 0UL, keywords);
+    return true;
+}
+
+} // namespace
+
+void applyLexerToDocument(QsciScintilla *editor, const Colouring *colouring)
+{
+    using Sci = QsciScintillaBase;
+    if (QsciLexer *lexer = editor->lexer()) {
+        // What QsciScintilla::setLexer sets on the document, without its
+        // colouring of the whole text at once.
+        if (lexer->lexer())
+            editor->SendScintilla(Sci::SCI_SETLEXERLANGUAGE, 0UL, lexer->lexer());
+        else
+            editor->SendScintilla(Sci::SCI_SETLEXER, static_cast<unsigned long>(lexer->lexerId()));
+        constexpr int kKeywordSets = 9; // Scintilla's KEYWORDSET_MAX + 1
+        for (int set = 0; set < kKeywordSets; ++set) {
+            const char *words = lexer->keywords(set + 1);
+            editor->SendScintilla(Sci::SCI_SETKEYWORDS, static_cast<unsigned long>(set), words ? words : "");
+        }
+        lexer->refreshProperties();
+        return;
+    }
+    if (!colouring || !setScintillaLexerLanguage(editor, *colouring))
+        editor->SendScintilla(Sci::SCI_SETLEXER, static_cast<unsigned long>(Sci::SCLEX_CONTAINER));
+}
+
+bool applyScintillaLexer(QsciScintilla *editor, Colouring colouring, const QFont &font)
+{
+    if (!setScintillaLexerLanguage(editor, colouring))
+        return false;
+    using Sci = QsciScintillaBase;
     const QByteArray family = font.family().toUtf8();
     for (int style = 0; style <= 10; ++style) {
         editor->SendScintilla(Sci::SCI_STYLESETFONT, static_cast<unsigned long>(style), family.constData());

@@ -23,6 +23,11 @@ QsciLexer *createLexer(Colouring colouring, QObject *parent);
 // is not one of them.
 bool applyScintillaLexer(QsciScintilla *editor, Colouring colouring, const QFont &font);
 
+// Sets the lexer part that Scintilla keeps with the document (lexer,
+// keywords, properties) for the editor's current colouring, `colouring`;
+// nothing is coloured here. A document swapped into the editor needs it.
+void applyLexerToDocument(QsciScintilla *editor, const Colouring *colouring);
+
 // The stored scheme that colours `colouring`, if it has one ("HTML Document"
 // for HTML and the multi-highlighter, "PHP", "Java", ...).
 QString schemeLanguageOf(Colouring colouring);
