@@ -83,6 +83,27 @@ TEST(Document, AdoptsFileBytesAndGivesThemBack)
     EXPECT_EQ(doc.fileBytes("a\r\nb", "\n"), QByteArray("a\nb\n"));
 }
 
+TEST(EditorText, LongestLineCountsTheBytesBetweenBreaks)
+{
+    struct Row {
+        const char *name;
+        QByteArray buffer;
+        qsizetype longest;
+    };
+    const Row rows[] = {
+        {"empty", "", 0},
+        {"one line", "abc", 3},
+        {"CR LF breaks", "ab\r\nabcd\r\nx", 4},
+        {"a lone CR breaks too", "abcde\rxy", 5},
+        {"a lone LF breaks too", "ab\nabcdef", 6},
+        {"the last line counts", "a\r\nb\r\nlongest", 7},
+        {"NUL is a byte like any", QByteArray("a\0b\0c", 5), 5},
+        {"UTF-8 counts bytes", "caf\xC3\xA9", 5},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(longestLineLength(row.buffer), row.longest) << row.name;
+}
+
 TEST(Document, TitleFollowsThePath)
 {
     Document doc;

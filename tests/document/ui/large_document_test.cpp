@@ -1,0 +1,241 @@
+// Large documents and very long lines: what the window turns off and says,
+// what runs in the background, and that the text stays exact throughout.
+#include "common/ui/stand_ins.h"
+#include "document/ui/code_editor.h"
+#include "document/ui/document_window.h"
+
+#include <QAccessible>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace tagloom;
+
+namespace {
+
+using Sci = QsciScintillaBase;
+
+// Ordinary mark-up, numbered so that no two pieces are alike.
+QByteArray markup(qsizetype bytes, const char *lineBreak)
+{
+    QByteArray page;
+    for (int n = 0; page.size() < bytes; ++n)
+        page += "<p class=\"x\" id=\"p" + QByteArray::number(n) + "\">Item &amp; more</p>" + lineBreak;
+    return page;
+}
+
+constexpr qsizetype kLarge = 5 * 1024 * 1024; // past the editor's 4 MB
+
+class LargeDocumentTest : public ::testing::Test {
+protected:
+    std::unique_ptr<DocumentWindow> open(const QByteArray &bytes)
+    {
+        folder.write(QStringLiteral("/page.htm"), bytes);
+        auto doc = std::make_unique<DocumentWindow>(DocumentContext{});
+        doc->setAttribute(Qt::WA_DeleteOnClose, false);
+        doc->LoadDocument(path());
+        return doc;
+    }
+    QString path() const { return folder.file(QStringLiteral("/page.htm")); }
+    static QLabel *notice(DocumentWindow &doc) { return doc.findChild<QLabel *>(QStringLiteral("NoticePanel")); }
+    // Whether the text at `position` is drawn.
+    static bool drawn(CodeEditor *editor, qint64 position)
+    {
+        const long style = editor->SendScintilla(Sci::SCI_GETSTYLEAT, static_cast<unsigned long>(position));
+        return editor->SendScintilla(Sci::SCI_STYLEGETVISIBLE, static_cast<unsigned long>(style)) != 0;
+    }
+    static bool waitFor(const std::function<bool()> &done)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done() && clock.elapsed() < 20000)
+            QTest::qWait(5);
+        return done();
+    }
+
+    test::TempDataFolder folder{false};
+    test::MessageRecorder messages;
+};
+
+TEST_F(LargeDocumentTest, LongLinesTurnColouringOffAndSayWhy)
+{
+    struct Row {
+        const char *name;
+        QByteArray page;
+        bool coloured;
+    };
+    const Row rows[] = {
+        {"short lines keep their colouring", markup(200 * 1024, "\r\n"), true},
+        {"one line of 40 KB", markup(40 * 1024, "") + "\r\n", false},
+        {"a long line among short ones", markup(4096, "\n") + markup(40 * 1024, "") + "\n" + markup(4096, "\n"), false},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        auto doc = open(row.page);
+        const long lexer = doc->editor()->SendScintilla(Sci::SCI_GETLEXER);
+        EXPECT_EQ(lexer == Sci::SCLEX_HTML, row.coloured);
+        QLabel *panel = notice(*doc);
+        ASSERT_NE(panel, nullptr);
+        EXPECT_EQ(!panel->isHidden(), !row.coloured);
+        if (!row.coloured) {
+            EXPECT_TRUE(panel->text().startsWith(QStringLiteral("No colouring: a line of 4"))) << panel->text().toStdString();
+            EXPECT_TRUE(panel->toolTip().contains(QStringLiteral("only the part of such a line around the caret")));
+            EXPECT_TRUE(panel->toolTip().contains(QStringLiteral("The text itself is kept exactly as it is.")));
+        }
+        EXPECT_EQ(doc->fileBytes(), QByteArray(row.page).replace("\r\n", "\n").replace("\n", "\r\n"));
+    }
+}
+
+TEST_F(LargeDocumentTest, LongLineIsDrawnAroundTheCaret)
+{
+    const QByteArray line = markup(200 * 1024, "");
+    auto doc = open(line + "\r\n");
+    CodeEditor *editor = doc->editor();
+    EXPECT_TRUE(drawn(editor, 10));
+    EXPECT_FALSE(drawn(editor, 150 * 1024));
+    doc->show();
+    QTest::keyClick(editor, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_TRUE(drawn(editor, line.size() - 10));
+    EXPECT_FALSE(drawn(editor, 10));
+    QTest::keyClick(editor, Qt::Key_Home);
+    EXPECT_TRUE(drawn(editor, 10));
+    EXPECT_FALSE(drawn(editor, line.size() - 10));
+}
+
+TEST_F(LargeDocumentTest, TypingOnALongLineKeepsColumnsAndBytes)
+{
+    struct Row {
+        const char *name;
+        QByteArray piece; // repeated to a line of over 100 KB
+        int charactersPerPiece;
+    };
+    const Row rows[] = {
+        {"ASCII", "<b>abc</b> ", 11},
+        {"UTF-8 letters", "<i>caf\xC3\xA9 \xE2\x82\xAC</i> ", 14},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        QByteArray line;
+        int characters = 0;
+        while (line.size() < 100 * 1024) {
+            line += row.piece;
+            characters += row.charactersPerPiece;
+        }
+        auto doc = open(line + "\r\n");
+        doc->show();
+        CodeEditor *editor = doc->editor();
+        QTest::keyClick(editor, Qt::Key_End, Qt::ControlModifier);
+        EXPECT_EQ(editor->CaretColumn(), characters + 1);
+        QTest::keyClicks(editor, QStringLiteral("xyz"));
+        EXPECT_EQ(editor->CaretColumn(), characters + 4);
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        EXPECT_EQ(editor->CaretColumn(), characters + 3);
+        QTest::keyClick(editor, Qt::Key_Left);
+        QTest::keyClick(editor, Qt::Key_Left);
+        EXPECT_EQ(editor->CaretColumn(), characters + 1);
+        EXPECT_TRUE(doc->save());
+        ASSERT_TRUE(waitFor([&] { return !doc->isModified(); }));
+        EXPECT_EQ(test::readBytes(path()), line + "xy\r\n");
+    }
+}
+
+TEST_F(LargeDocumentTest, LargeFileOpensInTheBackground)
+{
+    const QByteArray page = markup(kLarge, "\n");
+    auto doc = open(page);
+    QSignalSpy finished(doc.get(), SIGNAL(loadFinished()));
+    CodeEditor *editor = doc->editor();
+    // Back at once: the text arrives later, nothing can be typed meanwhile.
+    EXPECT_EQ(editor->SendScintilla(Sci::SCI_GETLENGTH), 0);
+    EXPECT_TRUE(editor->isReadOnly());
+    ASSERT_NE(notice(*doc), nullptr);
+    EXPECT_EQ(notice(*doc)->text(), QStringLiteral("Opening..."));
+    ASSERT_TRUE(waitFor([&] { return finished.count() == 1; }));
+    EXPECT_EQ(doc->fileBytes(), QByteArray(page).replace("\n", "\r\n"));
+    EXPECT_FALSE(editor->isReadOnly());
+    EXPECT_FALSE(doc->isModified());
+    EXPECT_EQ(editor->CaretLine(), 1);
+    EXPECT_EQ(doc->windowTitle(), QStringLiteral("page.htm"));
+    EXPECT_EQ(notice(*doc)->text(), QStringLiteral("Large document"));
+    EXPECT_TRUE(notice(*doc)->toolTip().contains(QStringLiteral("screen readers get it as a plain text field")));
+    // Typing works as ever, undo included.
+    doc->show();
+    QTest::keyClick(editor, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(editor, QStringLiteral("ab"));
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_EQ(doc->linesPanel()->text(), QStringLiteral("%1 Line(s)").arg(page.count('\n')));
+    editor->undoStep();
+    editor->undoStep();
+    EXPECT_EQ(doc->fileBytes(), QByteArray(page).replace("\n", "\r\n"));
+}
+
+TEST_F(LargeDocumentTest, ScreenReadersGetLargeDocumentsAsAPlainField)
+{
+    struct Row {
+        const char *name;
+        QByteArray page;
+        bool textInterface;
+    };
+    const Row rows[] = {
+        {"small page", markup(10 * 1024, "\n"), true},
+        {"large page", markup(kLarge, "\n"), false},
+        {"very long line", markup(100 * 1024, ""), false},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        auto doc = open(row.page);
+        ASSERT_TRUE(waitFor([&] { return doc->editor()->SendScintilla(Sci::SCI_GETLENGTH) > 0; }));
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(doc->editor());
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->textInterface() != nullptr, row.textInterface);
+    }
+}
+
+TEST_F(LargeDocumentTest, LargeDocumentSavesInTheBackgroundByteForByte)
+{
+    const QByteArray page = markup(kLarge, "\r\n");
+    auto doc = open(page);
+    ASSERT_TRUE(waitFor([&] { return doc->editor()->SendScintilla(Sci::SCI_GETLENGTH) > 0; }));
+    doc->show();
+    QTest::keyClick(doc->editor(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(doc->editor(), QStringLiteral("tail"));
+    QSignalSpy finished(doc.get(), SIGNAL(saveFinished(bool)));
+    EXPECT_TRUE(doc->save());
+    // Not written yet: the window goes on answering while it is.
+    EXPECT_EQ(test::readBytes(path()), page);
+    EXPECT_TRUE(doc->isModified());
+    ASSERT_TRUE(waitFor([&] { return finished.count() == 1; }));
+    EXPECT_EQ(finished.first().first().toBool(), true);
+    EXPECT_EQ(test::readBytes(path()), page.left(page.size() - 2) + "tail\r\n");
+    EXPECT_FALSE(doc->isModified());
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(LargeDocumentTest, ClosePromptWaitsForTheBackgroundSave)
+{
+    const QByteArray page = markup(kLarge, "\r\n");
+    auto doc = open(page);
+    ASSERT_TRUE(waitFor([&] { return doc->editor()->SendScintilla(Sci::SCI_GETLENGTH) > 0; }));
+    doc->editor()->ReplaceSelection(QStringLiteral("head"));
+    messages.answers = {QMessageBox::Yes};
+    EXPECT_TRUE(doc->queryClose());
+    EXPECT_EQ(test::readBytes(path()), "head" + page);
+    EXPECT_FALSE(doc->isModified());
+}
+
+TEST_F(LargeDocumentTest, EditsThroughScintillaStillMarkTheDocument)
+{
+    auto doc = open("one\r\ntwo\r\n");
+    CodeEditor *editor = doc->editor();
+    QSignalSpy changed(editor, &CodeEditor::changed);
+    editor->SendScintilla(Sci::SCI_INSERTTEXT, 0UL, "new\r\n");
+    editor->SendScintilla(Sci::SCI_DELETERANGE, 0UL, 1L);
+    QTest::qWait(20);
+    EXPECT_GE(changed.count(), 1);
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_EQ(doc->linesPanel()->text(), QStringLiteral("3 Line(s)"));
+}
+
+} // namespace
