@@ -68,8 +68,16 @@ TEST(ToolsProgram, AFailedWriteIsReportedWithStatus2)
     EXPECT_LE(QFileInfo(capped).size(), 64 * 1024);
 }
 
+// Address-space limits leave no room for AddressSanitizer's shadow memory.
+#if defined(__SANITIZE_ADDRESS__)
+#define SKIP_UNDER_ADDRESS_LIMITS GTEST_SKIP() << "address-space limits and AddressSanitizer do not mix"
+#else
+#define SKIP_UNDER_ADDRESS_LIMITS (void)0
+#endif
+
 TEST(ToolsProgram, InputsThatNeverEndOrDoNotFitAreRefused)
 {
+    SKIP_UNDER_ADDRESS_LIMITS;
     test::TempDataFolder folder(false);
     const QString big = folder.file(QStringLiteral("/big.htm"));
     {
@@ -107,8 +115,23 @@ TEST(ToolsProgram, InputsThatNeverEndOrDoNotFitAreRefused)
 
 // The rows are written as they are found, and a tag's million parameters
 // are never listed: 3 MB of page runs in a small, fixed address space.
+// A tag spread over a million lines takes more than the check before the
+// work allows for: the program runs out of memory, says so and ends.
+TEST(ToolsProgram, RunningOutOfMemoryMidWayIsReported)
+{
+    SKIP_UNDER_ADDRESS_LIMITS;
+    test::TempDataFolder folder(false);
+    folder.write(QStringLiteral("/tag.htm"), "<td " + QByteArray("abc=1 def\r\n").repeated(2000000) + ">");
+    const test::ToolRun run = test::runTools({QStringLiteral("validate"), folder.file(QStringLiteral("/tag.htm"))},
+                                             {test::addressSpaceLimit(160 * kMiB), {}, {}});
+    EXPECT_EQ(run.exitStatus, QProcess::NormalExit);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.contains("tagloom-tools: out of memory")) << run.err.constData();
+}
+
 TEST(ToolsProgram, AMillionFindingsNeedNoMoreMemoryThanTheirPage)
 {
+    SKIP_UNDER_ADDRESS_LIMITS;
     test::TempDataFolder folder(false);
     QByteArray page = "<td";
     for (int i = 0; i < 1000000; ++i)
