@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <utility>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -39,21 +40,6 @@ QString failureCause(int error, const QString &folder)
     }
 }
 
-// A new, empty file beside `target`, named after it, readable and writable
-// as any new file would be (the process's umask applies); -1 with errno set
-// when the folder refuses.
-int createTemporaryBeside(const QString &target, QByteArray &name)
-{
-    const QByteArray base = QFile::encodeName(target);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = base + ".tmp" + QByteArray::number(QRandomGenerator::global()->generate() % 1000000);
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
 bool writeAll(int fd, const QByteArray &bytes)
 {
     const char *data = bytes.constData();
@@ -70,6 +56,93 @@ bool writeAll(int fd, const QByteArray &bytes)
     }
     return true;
 }
+
+// The new content of a file, written beside it and renamed over it. Where
+// the file system allows, the file has no name until it is complete, so not
+// even a crash part-way leaves a stray file. Each step gives 0 or an errno;
+// whatever is left at the end is removed.
+class Replacement {
+public:
+    Replacement(const QString &target, const QString &folder)
+        : m_target(QFile::encodeName(target)), m_folder(QFile::encodeName(folder))
+    {
+    }
+    Replacement(const Replacement &) = delete;
+    Replacement &operator=(const Replacement &) = delete;
+    ~Replacement()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_name.isEmpty())
+            ::unlink(m_name.constData());
+    }
+
+    // New files are readable and writable as any other (the umask applies).
+    int open()
+    {
+        m_fd = ::open(m_folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (m_fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
+            return m_fd >= 0 ? 0 : errno;
+        return nameFile([this](const QByteArray &name) {
+            m_fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            return m_fd >= 0;
+        });
+    }
+
+    // The file being replaced keeps its permissions.
+    int write(const QByteArray &bytes)
+    {
+        struct stat existing {};
+        if (!writeAll(m_fd, bytes))
+            return errno;
+        if (::stat(m_target.constData(), &existing) == 0 && ::fchmod(m_fd, existing.st_mode & 07777) != 0)
+            return errno;
+        // Some file systems report a full disk only when the data reaches it.
+        if (::fdatasync(m_fd) != 0 && errno != EINVAL && errno != EROFS)
+            return errno;
+        return 0;
+    }
+
+    int commit()
+    {
+        if (m_name.isEmpty()) {
+            const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
+            if (const int error = nameFile([&self](const QByteArray &name) {
+                    return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0;
+                }))
+                return error;
+        }
+        const int fd = std::exchange(m_fd, -1);
+        if (::close(fd) != 0)
+            return errno;
+        if (::rename(m_name.constData(), m_target.constData()) != 0)
+            return errno;
+        m_name.clear();
+        return 0;
+    }
+
+private:
+    // Gives the file a free name beside the target through `create`.
+    template <typename Create>
+    int nameFile(Create create)
+    {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QByteArray name = m_target + ".tmp" + QByteArray::number(QRandomGenerator::global()->bounded(1000000));
+            if (create(name)) {
+                m_name = name;
+                return 0;
+            }
+            if (errno != EEXIST)
+                return errno;
+        }
+        return EEXIST;
+    }
+
+    QByteArray m_target;
+    QByteArray m_folder;
+    QByteArray m_name; // the file's name beside the target, once it has one
+    int m_fd = -1;
+};
 
 } // namespace
 
@@ -100,31 +173,15 @@ Status writeFileAtomically(const QString &path, const QByteArray &bytes)
 
     // Written with the system's own calls, so the cause of a failure is read
     // where it happened: a full disk or a locked folder says so.
-    QByteArray temporary;
-    const int fd = createTemporaryBeside(target, temporary);
-    if (fd < 0)
-        return Status::failure(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(path, failureCause(errno, folder)));
-    struct stat existing {};
-    bool done = writeAll(fd, bytes);
-    if (done && ::stat(QFile::encodeName(target).constData(), &existing) == 0)
-        done = ::fchmod(fd, existing.st_mode & 07777) == 0;
-    // Some file systems report a full disk only when the data reaches it.
-    if (done && ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS)
-        done = false;
-    int error = done ? 0 : errno;
-    if (::close(fd) != 0 && done) {
-        done = false;
-        error = errno;
-    }
-    if (done && ::rename(temporary.constData(), QFile::encodeName(target).constData()) != 0) {
-        done = false;
-        error = errno;
-    }
-    if (done)
-        return Status::success();
-    ::unlink(temporary.constData());
-    return Status::failure(QStringLiteral("Cannot write file \"%1\". %2").arg(path, failureCause(error, folder)));
+    Replacement replacement(target, folder);
+    if (const int error = replacement.open())
+        return Status::failure(QStringLiteral("Cannot create file \"%1\". %2").arg(path, failureCause(error, folder)));
+    int error = replacement.write(bytes);
+    if (error == 0)
+        error = replacement.commit();
+    if (error != 0)
+        return Status::failure(QStringLiteral("Cannot write file \"%1\". %2").arg(path, failureCause(error, folder)));
+    return Status::success();
 }
 
 } // namespace tagloom
