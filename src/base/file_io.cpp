@@ -2,9 +2,149 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <utility>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tagloom {
+
+namespace {
+
+// Why a call on a file in `folder` failed, from the errno it left. The
+// folder is named where the folder, not the file, is what refused.
+QString failureCause(int error, const QString &folder)
+{
+    switch (error) {
+    case ENOSPC:
+    case EFBIG:
+    case EDQUOT:
+        return QStringLiteral("There is no space left on the device.");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("The folder \"%1\" cannot be written to.").arg(folder);
+    case EROFS:
+        return QStringLiteral("The folder \"%1\" cannot be written to: it is on a read-only file system.").arg(folder);
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("The folder \"%1\" does not exist.").arg(folder);
+    case EIO:
+        return QStringLiteral("The device reported an input/output error.");
+    default:
+        return qt_error_string(error) + QLatin1Char('.');
+    }
+}
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(std::min<qsizetype>(left, qsizetype(1) << 30)));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+// The new content of a file, written beside it and renamed over it. Where
+// the file system allows, the file has no name until it is complete, so not
+// even a crash part-way leaves a stray file. Each step gives 0 or an errno;
+// whatever is left at the end is removed.
+class Replacement {
+public:
+    Replacement(const QString &target, const QString &folder)
+        : m_target(QFile::encodeName(target)), m_folder(QFile::encodeName(folder))
+    {
+    }
+    Replacement(const Replacement &) = delete;
+    Replacement &operator=(const Replacement &) = delete;
+    ~Replacement()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_name.isEmpty())
+            ::unlink(m_name.constData());
+    }
+
+    // New files are readable and writable as any other (the umask applies).
+    int open()
+    {
+        m_fd = ::open(m_folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (m_fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
+            return m_fd >= 0 ? 0 : errno;
+        return nameFile([this](const QByteArray &name) {
+            m_fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            return m_fd >= 0;
+        });
+    }
+
+    // The file being replaced keeps its permissions.
+    int write(const QByteArray &bytes)
+    {
+        struct stat existing {};
+        if (!writeAll(m_fd, bytes))
+            return errno;
+        if (::stat(m_target.constData(), &existing) == 0 && ::fchmod(m_fd, existing.st_mode & 07777) != 0)
+            return errno;
+        // Some file systems report a full disk only when the data reaches it.
+        if (::fdatasync(m_fd) != 0 && errno != EINVAL && errno != EROFS)
+            return errno;
+        return 0;
+    }
+
+    int commit()
+    {
+        if (m_name.isEmpty()) {
+            const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
+            if (const int error = nameFile([&self](const QByteArray &name) {
+                    return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0;
+                }))
+                return error;
+        }
+        const int fd = std::exchange(m_fd, -1);
+        if (::close(fd) != 0)
+            return errno;
+        if (::rename(m_name.constData(), m_target.constData()) != 0)
+            return errno;
+        m_name.clear();
+        return 0;
+    }
+
+private:
+    // Gives the file a free name beside the target through `create`.
+    template <typename Create>
+    int nameFile(Create create)
+    {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QByteArray name = m_target + ".tmp" + QByteArray::number(QRandomGenerator::global()->bounded(1000000));
+            if (create(name)) {
+                m_name = name;
+                return 0;
+            }
+            if (errno != EEXIST)
+                return errno;
+        }
+        return EEXIST;
+    }
+
+    QByteArray m_target;
+    QByteArray m_folder;
+    QByteArray m_name; // the file's name beside the target, once it has one
+    int m_fd = -1;
+};
+
+} // namespace
 
 Result<QByteArray> readWholeFile(const QString &path)
 {
@@ -27,14 +167,20 @@ Status writeFileAtomically(const QString &path, const QByteArray &bytes)
     if (info.exists() && !info.isWritable())
         return Status::failure(
             QStringLiteral("Cannot create file \"%1\". Access is denied.").arg(path));
+    // A link stays a link: the file it points to is what gets replaced.
+    const QString target = info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
+    const QString folder = QFileInfo(target).absolutePath();
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Status::failure(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return Status::failure(
-            QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
+    // Written with the system's own calls, so the cause of a failure is read
+    // where it happened: a full disk or a locked folder says so.
+    Replacement replacement(target, folder);
+    if (const int error = replacement.open())
+        return Status::failure(QStringLiteral("Cannot create file \"%1\". %2").arg(path, failureCause(error, folder)));
+    int error = replacement.write(bytes);
+    if (error == 0)
+        error = replacement.commit();
+    if (error != 0)
+        return Status::failure(QStringLiteral("Cannot write file \"%1\". %2").arg(path, failureCause(error, folder)));
     return Status::success();
 }
 

@@ -7,72 +7,107 @@ namespace tagloom {
 
 namespace {
 
-QString joined(std::initializer_list<QStringView> pieces)
-{
-    qsizetype size = 0;
-    for (const QStringView piece : pieces)
-        size += piece.size();
-    QString out;
-    out.reserve(size);
-    for (const QStringView piece : pieces)
-        out.append(piece);
-    return out;
-}
+using FindingVisitor = std::function<void(const AnalysisFinding &)>;
 
-// The findings of one node, appended to `rows`.
+// The findings of one node, handed to the visitor; the message is built in
+// one reused string.
 class TagChecker {
 public:
-    explicit TagChecker(QVector<AnalysisRow> &rows) : m_rows(rows) {}
+    explicit TagChecker(const FindingVisitor &visit) : m_visit(visit) {}
     void check(const THTMLNode &node)
     {
         const auto *tag = std::get_if<THTMLTag>(&node);
         if (!tag)
             return;
         if (const ElementRule *rule = findElementRule(tag->Name)) {
-            for (const THTMLParam &param : tag->Params) {
-                if (!attributePermitted(*rule, param.Name))
-                    m_rows.append({param.Name.toString(),
-                                   joined({u"UNKNOWN PROPERTY: ", param.Name, u" IN <", tag->Name, u">"}), m_error});
+            // The parameters are walked from the raw text, so that a scan
+            // need not list them (they are the same either way).
+            TagParamTokens tokens(tag->RawText);
+            THTMLParam param;
+            while (tokens.next(param)) {
+                const QStringView name = upperCased(param.Name);
+                if (!attributePermitted(*rule, name))
+                    report(name, {u"UNKNOWN PROPERTY: ", name, u" IN <", tag->Name, u">"}, u"Error");
             }
         }
         if (isSupersededElement(tag->Name))
-            m_rows.append({tag->Name.toString(), joined({u"SUPERCEEDED/DISCONTINUED: <", tag->Name, u">"}),
-                           m_deprecated});
+            report(tag->Name, {u"SUPERCEEDED/DISCONTINUED: <", tag->Name, u">"}, u"Deprecated");
     }
-    // The single all-clear row when nothing was found.
-    void finish()
+    qint64 count() const { return m_count; }
+
+private:
+    QStringView upperCased(QStringView name)
+    {
+        m_upper.resize(name.size());
+        char16_t *d = reinterpret_cast<char16_t *>(m_upper.data());
+        const char16_t *p = name.utf16();
+        for (qsizetype i = 0; i < name.size(); ++i)
+            d[i] = p[i] >= u'a' && p[i] <= u'z' ? char16_t(p[i] - 32) : p[i];
+        return m_upper;
+    }
+
+    void report(QStringView invalid, std::initializer_list<QStringView> message, QStringView type)
+    {
+        m_message.clear();
+        for (const QStringView piece : message)
+            m_message.append(piece);
+        ++m_count;
+        m_visit({invalid, m_message, type});
+    }
+
+    const FindingVisitor &m_visit;
+    QString m_message;
+    QString m_upper; // the name being checked, upper-cased
+    qint64 m_count = 0;
+};
+
+// Gathers the findings as rows, with the all-clear row when there are none.
+class RowCollector {
+public:
+    FindingVisitor visitor()
+    {
+        return [this](const AnalysisFinding &f) {
+            m_rows.append({f.invalid.toString(), f.message.toString(), f.type.toString()});
+        };
+    }
+    QVector<AnalysisRow> take()
     {
         if (m_rows.isEmpty())
             m_rows.append({QString(), QStringLiteral("No errors found in this document."), QString()});
+        return std::move(m_rows);
     }
 
 private:
-    QVector<AnalysisRow> &m_rows;
-    const QString m_error = QStringLiteral("Error");
-    const QString m_deprecated = QStringLiteral("Deprecated");
+    QVector<AnalysisRow> m_rows;
 };
 
 } // namespace
 
 QVector<AnalysisRow> analyseDocument(const THTMLParser &parsed)
 {
-    QVector<AnalysisRow> rows;
-    TagChecker checker(rows);
+    RowCollector rows;
+    const FindingVisitor visit = rows.visitor();
+    TagChecker checker(visit);
     for (const THTMLNode &node : parsed.Nodes)
         checker.check(node);
-    checker.finish();
-    return rows;
+    return rows.take();
+}
+
+qint64 scanFindings(const QByteArray &fileBytes, const FindingVisitor &visit)
+{
+    // The nodes are checked as they come and never kept.
+    TagChecker checker(visit);
+    THTMLParser parser;
+    parser.ScanBytes(fileBytes, [&checker](const THTMLNode &node) { checker.check(node); },
+                     THTMLParser::ScanNodes::TagsOnly);
+    return checker.count();
 }
 
 QVector<AnalysisRow> analyseFile(const QByteArray &fileBytes)
 {
-    // The nodes are checked as they come and never kept.
-    QVector<AnalysisRow> rows;
-    TagChecker checker(rows);
-    THTMLParser parser;
-    parser.ScanBytes(fileBytes, [&checker](const THTMLNode &node) { checker.check(node); });
-    checker.finish();
-    return rows;
+    RowCollector rows;
+    scanFindings(fileBytes, rows.visitor());
+    return rows.take();
 }
 
 } // namespace tagloom

@@ -2,7 +2,9 @@
 // it for a browser (not one inside a quoted value), and the scan goes on
 // after that ">": a "<" inside a tag is part of the tag, not another tag.
 // A double-quoted value loses its quotes only where the bare value reads
-// the same to a browser, so the pass never changes a page's attributes.
+// the same to a browser, so the pass never changes a page's attributes. A
+// tag holding a single quote anywhere, inside a quoted value too, keeps
+// every quote as written.
 #include "codetools/html_compressor_passes.h"
 
 #include <vector>
@@ -86,6 +88,9 @@ private:
                 w = -1;
                 break;
             }
+            // An apostrophe inside a double-quoted value counts as much as
+            // one anywhere else in the tag.
+            apostrophe = apostrophe || findByte(m_s, close, w + 1, '\'') < close;
             if (!apostrophe && !needsQuotes(w, close)) {
                 m_drops.push_back(w);
                 m_drops.push_back(close);

@@ -259,18 +259,22 @@ THTMLParser::THTMLParser()
 }
 THTMLParser::~THTMLParser() = default;
 
-void THTMLParser::addTag(QStringView raw)
+TagParamTokens::TagParamTokens(QStringView rawTag) : m_p(rawTag.utf16()), m_n(rawTag.size()), m_i(0)
 {
-    const char16_t *p = raw.utf16();
-    const qsizetype n = raw.size();
-    qsizetype i = 0;
-    while (i < n && p[i] != u' ')
-        ++i;
-    THTMLTag tag;
-    tag.RawText = raw;
-    tag.Name = m_storage->upper(QStringView(p, i));
-    if (i < n)
-        ++i; // the space after the name
+    while (m_i < m_n && m_p[m_i] != u' ')
+        ++m_i;
+    m_name = QStringView(m_p, m_i);
+    if (m_i < m_n)
+        ++m_i; // the space after the name
+}
+
+bool TagParamTokens::next(THTMLParam &param)
+{
+    // Locals, so that writing the views does not make the compiler reload
+    // the position from memory on every character.
+    const char16_t *const p = m_p;
+    const qsizetype n = m_n;
+    qsizetype i = m_i;
     while (i < n) {
         // A token runs to a space outside double quotes; quotes stay in it.
         const qsizetype tokenStart = i;
@@ -282,23 +286,42 @@ void THTMLParser::addTag(QStringView raw)
             else if (p[i] == u'=' && eq < 0)
                 eq = i;
         }
-        if (i > tokenStart) {
-            THTMLParam param;
-            param.RawText = QStringView(p + tokenStart, i - tokenStart);
-            param.Name = m_storage->upper(QStringView(p + tokenStart, (eq < 0 ? i : eq) - tokenStart));
-            if (eq >= 0) {
-                const char16_t *value = p + eq + 1;
-                qsizetype size = i - eq - 1;
-                if (size > 1 && value[0] == u'"' && value[size - 1] == u'"') {
-                    ++value;
-                    size -= 2;
-                }
-                param.Value = QStringView(value, size);
-            }
-            m_params->add(param);
-        }
+        const qsizetype tokenEnd = i;
         if (i < n) // the one space after the token
             ++i;
+        if (tokenEnd == tokenStart)
+            continue;
+        m_i = i;
+        param.RawText = QStringView(p + tokenStart, tokenEnd - tokenStart);
+        param.Name = QStringView(p + tokenStart, (eq < 0 ? tokenEnd : eq) - tokenStart);
+        param.Value = QStringView();
+        if (eq >= 0) {
+            const char16_t *value = p + eq + 1;
+            qsizetype size = tokenEnd - eq - 1;
+            if (size > 1 && value[0] == u'"' && value[size - 1] == u'"') {
+                ++value;
+                size -= 2;
+            }
+            param.Value = QStringView(value, size);
+        }
+        return true;
+    }
+    m_i = i;
+    return false;
+}
+
+void THTMLParser::addTag(QStringView raw)
+{
+    TagParamTokens tokens(raw);
+    THTMLTag tag;
+    tag.RawText = raw;
+    tag.Name = m_storage->upper(tokens.name());
+    if (!m_tagsOnly) {
+        THTMLParam param;
+        while (tokens.next(param)) {
+            param.Name = m_storage->upper(param.Name);
+            m_params->add(param);
+        }
     }
     const auto [params, count] = m_params->take();
     tag.Params.m_begin = params;
@@ -344,7 +367,8 @@ void THTMLParser::flushText(ParseState &state)
     if (state.insideTag || !state.textPending)
         return;
     state.textPending = false;
-    addText(m_storage->take());
+    if (!m_tagsOnly)
+        addText(m_storage->take());
 }
 
 void THTMLParser::flushTag(ParseState &state)
@@ -362,7 +386,8 @@ void THTMLParser::scan(QStringView text, bool splitLines, ParseState &state)
     auto takeRun = [&](qsizetype end) {
         if (end <= runStart)
             return;
-        collect.append(QStringView(p + runStart, end - runStart));
+        if (state.insideTag || !m_tagsOnly)
+            collect.append(QStringView(p + runStart, end - runStart));
         if (!state.insideTag)
             state.textPending = true;
     };
@@ -392,7 +417,7 @@ void THTMLParser::scan(QStringView text, bool splitLines, ParseState &state)
 
 void THTMLParser::endLine(const char16_t *lineFeed, ParseState &state)
 {
-    if (!state.insideTag && state.textPending)
+    if (!state.insideTag && state.textPending && !m_tagsOnly)
         m_storage->appendLineFeed(lineFeed);
 }
 
@@ -453,12 +478,15 @@ void THTMLParser::ParseBytes(const QByteArray &fileBytes)
     parseWholeText(text);
 }
 
-void THTMLParser::ScanBytes(const QByteArray &fileBytes, const std::function<void(const THTMLNode &)> &visit)
+void THTMLParser::ScanBytes(const QByteArray &fileBytes, const std::function<void(const THTMLNode &)> &visit,
+                            ScanNodes nodes)
 {
     const QStringView text = keepDecoded(fileBytes);
     m_visit = &visit;
+    m_tagsOnly = nodes == ScanNodes::TagsOnly;
     parseWholeText(text);
     m_visit = nullptr;
+    m_tagsOnly = false;
 }
 
 // The bytes decoded as decode8Bit does, into the parser's own large blocks:

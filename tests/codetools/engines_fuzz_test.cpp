@@ -67,6 +67,18 @@ QStringList nodeTexts(const THTMLNode &node)
     return {QStringLiteral("X"), text.Text.toString(), text.RawText.toString()};
 }
 
+// A tag as a scan for tags only gives it, its parameters walked from its raw
+// text, in the form nodeTexts gives.
+QStringList walkedTagTexts(const THTMLTag &tag)
+{
+    QStringList out{QStringLiteral("T"), tag.Name.toString(), tag.RawText.toString()};
+    TagParamTokens tokens(tag.RawText);
+    THTMLParam p;
+    while (tokens.next(p))
+        out << upperAscii(p.Name.toString()) << p.Value.toString() << p.RawText.toString();
+    return out;
+}
+
 TEST(EngineFuzz, TokenizerAndAnalysis)
 {
     std::mt19937 random(20261209);
@@ -86,6 +98,14 @@ TEST(EngineFuzz, TokenizerAndAnalysis)
             scanAgrees = scanAgrees && visited < lines.Nodes.size() && nodeTexts(node) == nodeTexts(lines.Nodes[visited]);
             ++visited;
         });
+        QList<QStringList> walked, listed;
+        THTMLParser tagsOnly;
+        tagsOnly.ScanBytes(input, [&](const THTMLNode &node) { walked << walkedTagTexts(std::get<THTMLTag>(node)); },
+                           THTMLParser::ScanNodes::TagsOnly);
+        for (const THTMLNode &node : lines.Nodes)
+            if (std::holds_alternative<THTMLTag>(node))
+                listed << nodeTexts(node);
+        EXPECT_EQ(walked, listed) << input.toHex().constData();
         ASSERT_EQ(whole.Nodes.size(), lines.Nodes.size()) << input.toHex().constData();
         ASSERT_EQ(text.Nodes.size(), lines.Nodes.size()) << input.toHex().constData();
         EXPECT_TRUE(scanAgrees && visited == lines.Nodes.size()) << input.toHex().constData();

@@ -183,4 +183,25 @@ TEST(RtfToHtml, GoldenDocuments)
         EXPECT_EQ(RtfToHtml(QString::fromLatin1(c.input)).toUtf8(), c.expected) << c.name.toStdString();
 }
 
+// Handed over in pieces, the result is the same, also where an empty
+// paragraph that the finishing rewrites lies across the joint of two pieces.
+TEST(RtfToHtml, PiecesMakeTheWholeResult)
+{
+    QString rtf = QStringLiteral("{\\rtf1\\ansi ");
+    for (int i = 0; i < 150000; ++i)
+        rtf += QStringLiteral("\\b x\\par \\plain\\par y%1").arg(i % 7);
+    rtf += QStringLiteral("}");
+    QString joined;
+    int pieces = 0;
+    RtfToHtml(rtf, [&](QStringView piece) {
+        joined += piece;
+        ++pieces;
+    });
+    const QString whole = RtfToHtml(rtf);
+    EXPECT_GT(pieces, 2);
+    EXPECT_EQ(joined.size(), whole.size());
+    EXPECT_TRUE(joined == whole);
+    EXPECT_TRUE(whole.contains(QStringLiteral("</B></P>\n<P>y")));
+}
+
 } // namespace

@@ -1,0 +1,34 @@
+#pragma once
+// The inputs of tagloom-tools: regular files, or standard input ("-"). An
+// input is read only when the command's work on it fits in the memory the
+// process may still use, so a huge or endless input is refused with a
+// message instead of ending the program.
+
+#include "base/result.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace tagloom {
+
+// What a command needs to work on an input.
+struct InputDemand {
+    const char *work;      // what is done, for messages: "validate"
+    double bytesPerByte;   // peak memory per byte of input
+};
+
+// The most tagloom-tools reads from standard input.
+constexpr qint64 kStandardInputLimit = qint64(256) << 20;
+
+// Bytes this process can still take: the least of the room under its
+// address-space and data limits, the memory the system has available and
+// the room left in its control group.
+qint64 memoryAvailable();
+
+// A size for messages ("1.00 GiB").
+QString sizeText(qint64 bytes);
+
+// The whole of `path` ("-" for standard input), or why it was not read.
+Result<QByteArray> readToolInput(const QString &path, const InputDemand &demand);
+
+} // namespace tagloom
