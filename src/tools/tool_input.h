@@ -20,11 +20,6 @@ struct InputDemand {
 // The most tagloom-tools reads from standard input.
 constexpr qint64 kStandardInputLimit = qint64(256) << 20;
 
-// Bytes this process can still take: the least of the room under its
-// address-space and data limits, the memory the system has available and
-// the room left in its control group.
-qint64 memoryAvailable();
-
 // A size for messages ("1.00 GiB").
 QString sizeText(qint64 bytes);
 
