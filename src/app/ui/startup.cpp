@@ -86,10 +86,12 @@ int runTagloom(int argc, char **argv)
     options.arguments = app.arguments().mid(1);
     MainWindow window(std::move(options));
 
-    // The splash gives way to the main window, and the event loop runs.
+    // The main window shows, then the splash gives way to it. (Finishing the
+    // splash on a window not yet shown waits out the splash's own time-out,
+    // a whole second.)
+    window.show();
     splash->finish(&window);
     delete splash;
-    window.show();
     return app.exec();
 }
 
