@@ -132,8 +132,13 @@ public:
             if (m_sink && m_out.size() >= kSinkChunk)
                 handOver(m_out.size() - (kPatternLength - 1));
             const QChar c = m_in[i];
-            if (c.unicode() < 32 || c == QLatin1Char('{') || c == QLatin1Char('}')) {
-                // Braces need no count here: skipped groups count their own.
+            if (c == QLatin1Char('{')) {
+                ++m_depth;
+                ++i;
+            } else if (c == QLatin1Char('}')) {
+                closeGroup();
+                ++i;
+            } else if (c.unicode() < 32) {
                 ++i;
             } else if (c == QLatin1Char('\\')) {
                 i = controlSequence(i);
@@ -192,7 +197,7 @@ private:
             return at + 4;
         }
         if (c == QLatin1Char('*'))
-            return skipGroup(at + 2);
+            return skipRestOfGroup(at + 2);
         return controlWord(at + 1);
     }
 
@@ -215,16 +220,22 @@ private:
             // The bullet text itself is not written.
             m_paragraphOpen = false;
             m_list = List::Item;
-            return skipGroup(parameterEnd);
+            return skipRestOfGroup(parameterEnd);
         }
 
+        // The word applies at its own depth, before the braces after it.
+        applyWord(word, parameter);
         // One delimiting space, then any ";", "{" and "}" right after it.
         if (i < m_size && m_in[i] == QLatin1Char(' '))
             ++i;
-        while (i < m_size &&
-               (m_in[i] == QLatin1Char(';') || m_in[i] == QLatin1Char('{') || m_in[i] == QLatin1Char('}')))
-            ++i;
-        applyWord(word, parameter);
+        for (; i < m_size; ++i) {
+            if (m_in[i] == QLatin1Char('{'))
+                ++m_depth;
+            else if (m_in[i] == QLatin1Char('}'))
+                closeGroup();
+            else if (m_in[i] != QLatin1Char(';'))
+                break;
+        }
         return i;
     }
 
@@ -291,6 +302,7 @@ private:
             m_defaultFont = number(parameter, 0);
         } else if (is(word, "fonttbl")) {
             m_inFontTable = true;
+            m_fontTableDepth = m_depth;
         } else if (is(word, "deflang")) {
             startBody();
         }
@@ -355,7 +367,27 @@ private:
         if (i >= m_size)
             return m_size;
         m_fonts.append(name);
+        if (i + 1 < m_size && m_in[i + 1] == QLatin1Char('}'))
+            closeGroup(); // the entry's own group
         return std::min(i + 2, m_size);
+    }
+
+    // Writers put "\deflang" before the font table as often as after it: the
+    // table also ends with its group, or every later "\f" would be read as
+    // a font entry and the text after it lost.
+    void closeGroup()
+    {
+        --m_depth;
+        if (m_inFontTable && m_depth < m_fontTableDepth)
+            m_inFontTable = false;
+    }
+
+    // Skips the rest of the group `from` stands in, closing it.
+    qsizetype skipRestOfGroup(qsizetype from)
+    {
+        const qsizetype next = skipGroup(from);
+        closeGroup();
+        return next;
     }
 
     // Skips to just after the "}" that closes the group `from` stands in.
@@ -515,6 +547,8 @@ private:
     QStringList m_colours;
     QString m_colour; // the colour table entry being built
     bool m_inFontTable = false;
+    int m_depth = 0;          // braces open at this point of the input
+    int m_fontTableDepth = 0; // the depth inside the font table's group
     int m_defaultFont = 0;
     int m_font = 0;
     int m_colourIndex = 0;
