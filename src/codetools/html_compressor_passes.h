@@ -5,6 +5,8 @@
 // `out` may be `in`. Every pass is one left-to-right scan, so the whole run
 // stays linear even on one long line.
 
+#include "codetools/byte_search.h"
+
 #include <QtGlobal>
 
 #include <cstring>
@@ -64,42 +66,8 @@ inline bool matchesAt(const char *s, qsizetype n, qsizetype at, const char (&lit
     return matchesAt(s, n, at, literal, qsizetype(N - 1));
 }
 
-// The index of the next `c` at or after `from`, or `n`. Most searches end
-// within a few bytes, where a library call costs more than the search.
-inline qsizetype findByte(const char *s, qsizetype n, qsizetype from, char c)
-{
-#ifdef __SSE2__
-    const __m128i want = _mm_set1_epi8(c);
-    for (int block = 0; block < 4 && from + 16 <= n; ++block, from += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + from));
-        if (const int mask = _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, want)))
-            return from + __builtin_ctz(unsigned(mask));
-    }
-#endif
-    if (from >= n)
-        return n;
-    const void *hit = std::memchr(s + from, c, size_t(n - from));
-    return hit ? static_cast<const char *>(hit) - s : n;
-}
-
-// The index of the next byte at or after `from` that is one of `Cs`, or `n`.
-template <char... Cs>
-inline qsizetype findAnyOf(const char *s, qsizetype n, qsizetype from)
-{
-#ifdef __SSE2__
-    for (; from + 16 <= n; from += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + from));
-        __m128i hits = _mm_setzero_si128();
-        ((hits = _mm_or_si128(hits, _mm_cmpeq_epi8(block, _mm_set1_epi8(Cs)))), ...);
-        if (const int mask = _mm_movemask_epi8(hits))
-            return from + __builtin_ctz(unsigned(mask));
-    }
-#endif
-    for (; from < n; ++from)
-        if (((s[from] == Cs) || ...))
-            return from;
-    return n;
-}
+using tagloom::findAnyOf;
+using tagloom::findByte;
 
 // The next index at or after `from` that holds the byte `Single` (unless it
 // is -1) or a "<" followed by a byte that, with 0x20 set, is one of `Next`;

@@ -7,7 +7,9 @@
 #include "base/result.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <functional>
 
 namespace tagloom {
 
@@ -25,5 +27,11 @@ QString sizeText(qint64 bytes);
 
 // The whole of `path` ("-" for standard input), or why it was not read.
 Result<QByteArray> readToolInput(const QString &path, const InputDemand &demand);
+
+// `path` read block by block, for work that keeps little of what it has
+// read: each block goes to `block` and is gone after the call. Returns the
+// number of bytes read, or why reading failed (perhaps after some blocks).
+Result<qint64> streamToolInput(const QString &path, const InputDemand &demand,
+                               const std::function<void(QByteArrayView)> &block);
 
 } // namespace tagloom
