@@ -29,42 +29,78 @@ struct NeedsQuotesTable {
 };
 constexpr NeedsQuotesTable kNeedsQuotes;
 
-class QuoteRemover {
+class QuoteRemover : public PassBase {
 public:
-    QuoteRemover(const char *s, qsizetype n, char *out) : m_s(s), m_n(n), m_out(s, out) {}
-
-    qsizetype run()
+    Progress run(const char *s, qsizetype n, char *outBytes, bool last) override
     {
-        scan();
-        return m_out.finish(m_n);
+        m_s = s;
+        m_n = n;
+        m_last = last;
+        Rewriter out(s, outBytes, m_lastOut);
+        m_out = &out;
+        const qsizetype at = scan();
+        m_out = nullptr;
+        return stopAt(out, s, at);
     }
 
 private:
-    void scan()
+    // Where the run stops.
+    qsizetype scan()
     {
         qsizetype p = 0;
+        if (m_pending) {
+            p = findTag(m_s, m_n, 0, m_pending.tag, m_pending.length);
+            if (p < 0)
+                return m_last ? m_n : std::max<qsizetype>(0, m_n - m_pending.length + 1);
+            m_pending = {};
+            if (const qsizetype end = tagAt(p); end != kContinue)
+                return end;
+            ++p;
+        }
         while (true) {
             p = findByte(m_s, m_n, p, '<');
             if (p == m_n)
-                return;
+                return m_n;
+            if (!m_last && p >= m_n - kLookahead)
+                return p;
             // Scripts, their start tags included, keep their quotes.
             if (matchesAt(m_s, m_n, p, "<script")) {
-                p = findTag(m_s, m_n, p + 1, "</script");
-                if (p < 0)
-                    return;
+                const qsizetype end = findTag(m_s, m_n, p + 1, "</script");
+                if (end < 0) {
+                    if (m_last)
+                        return m_n;
+                    m_pending = {"</script", 8};
+                    return std::max(p + 1, m_n - m_pending.length + 1);
+                }
+                p = end;
             }
-            // Comments and declarations are left as they are.
-            if (!matchesAt(m_s, m_n, p, "<!")) {
-                p = walk(p);
-                if (p < 0)
-                    return;
-            }
+            if (const qsizetype end = tagAt(p); end != kContinue)
+                return end;
             ++p;
         }
     }
 
+    static constexpr qsizetype kContinue = -1;
+
+    // The tag at `p` walked, `p` moved to its ">"; kContinue, or where the
+    // run stops.
+    qsizetype tagAt(qsizetype &p)
+    {
+        // Comments and declarations are left as they are.
+        if (matchesAt(m_s, m_n, p, "<!"))
+            return kContinue;
+        const qsizetype lt = p;
+        p = walk(lt);
+        if (p == kNeedMore)
+            return lt;
+        return p < 0 ? m_n : kContinue;
+    }
+
+    static constexpr qsizetype kNeedMore = -2;
+
     // Walks the tag opened at `lt`; returns the index of its ">" (or `n`),
-    // or -1 when a quoted value never closes, which ends the pass.
+    // -1 when a quoted value never closes, which ends the pass, or kNeedMore
+    // when the bytes end before the tag does and more are to come.
     qsizetype walk(qsizetype lt)
     {
         m_drops.clear();
@@ -72,6 +108,8 @@ private:
         qsizetype w = lt + 1;
         while (true) {
             w = findAnyOf<'>', '"', '\''>(m_s, m_n, w);
+            if (w == m_n && !m_last)
+                return kNeedMore;
             if (w == m_n || m_s[w] == '>')
                 break;
             const char quote = m_s[w];
@@ -84,6 +122,8 @@ private:
                 continue;
             }
             const qsizetype close = findByte(m_s, m_n, w + 1, quote);
+            if (!m_last && close + 1 >= m_n) // the value, or what follows it, is yet to come
+                return kNeedMore;
             if (close == m_n) {
                 w = -1;
                 break;
@@ -99,7 +139,7 @@ private:
         }
         if (!apostrophe)
             for (qsizetype at : m_drops)
-                m_out.drop(at, 1);
+                m_out->drop(at, 1);
         return w;
     }
 
@@ -128,17 +168,18 @@ private:
         return false;
     }
 
-    const char *m_s;
-    qsizetype m_n;
-    Rewriter m_out;
+    const char *m_s = nullptr;
+    qsizetype m_n = 0;
+    bool m_last = false;
+    Rewriter *m_out = nullptr;
     std::vector<qsizetype> m_drops; // quotes the tag under way loses, in order
 };
 
 } // namespace
 
-qsizetype removeQuotes(const char *in, qsizetype n, char *out)
+std::unique_ptr<Pass> quotePass()
 {
-    return QuoteRemover(in, n, out).run();
+    return std::make_unique<QuoteRemover>();
 }
 
 } // namespace tagloom::compressor
