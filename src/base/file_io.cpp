@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 #include <cerrno>
@@ -40,9 +41,9 @@ QString failureCause(int error, const QString &folder)
     }
 }
 
-bool writeAll(int fd, const QByteArray &bytes)
+bool writeAll(int fd, QByteArrayView bytes)
 {
-    const char *data = bytes.constData();
+    const char *data = bytes.data();
     qsizetype left = bytes.size();
     while (left > 0) {
         const ssize_t written = ::write(fd, data, size_t(std::min<qsizetype>(left, qsizetype(1) << 30)));
@@ -89,12 +90,12 @@ public:
         });
     }
 
+    int append(QByteArrayView bytes) { return writeAll(m_fd, bytes) ? 0 : errno; }
+
     // The file being replaced keeps its permissions.
-    int write(const QByteArray &bytes)
+    int finishWriting()
     {
         struct stat existing {};
-        if (!writeAll(m_fd, bytes))
-            return errno;
         if (::stat(m_target.constData(), &existing) == 0 && ::fchmod(m_fd, existing.st_mode & 07777) != 0)
             return errno;
         // Some file systems report a full disk only when the data reaches it.
@@ -159,29 +160,84 @@ Result<QByteArray> readWholeFile(const QString &path)
     return Result<QByteArray>::success(std::move(bytes));
 }
 
+class AtomicFileWriter::Impl {
+public:
+    explicit Impl(const QString &path) : m_path(path)
+    {
+        const QFileInfo info(path);
+        m_readOnly = info.exists() && !info.isWritable();
+        // A link stays a link: the file it points to is what gets replaced.
+        const QString target = info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
+        m_folder = QFileInfo(target).absolutePath();
+        m_replacement = std::make_unique<Replacement>(target, m_folder);
+    }
+
+    Status open()
+    {
+        // Replacing by rename would succeed even on a read-only file; honour
+        // the file's own protection instead.
+        if (m_readOnly)
+            return Status::failure(QStringLiteral("Cannot create file \"%1\". Access is denied.").arg(m_path));
+        if (const int error = m_replacement->open())
+            return Status::failure(
+                QStringLiteral("Cannot create file \"%1\". %2").arg(m_path, failureCause(error, m_folder)));
+        return Status::success();
+    }
+
+    bool write(QByteArrayView bytes)
+    {
+        if (m_error == 0 && !bytes.isEmpty())
+            m_error = m_replacement->append(bytes);
+        return m_error == 0;
+    }
+
+    Status commit()
+    {
+        if (m_error == 0)
+            m_error = m_replacement->finishWriting();
+        if (m_error == 0)
+            m_error = m_replacement->commit();
+        if (m_error != 0)
+            return Status::failure(
+                QStringLiteral("Cannot write file \"%1\". %2").arg(m_path, failureCause(m_error, m_folder)));
+        return Status::success();
+    }
+
+private:
+    QString m_path;
+    QString m_folder;
+    bool m_readOnly = false;
+    int m_error = 0;
+    std::unique_ptr<Replacement> m_replacement;
+};
+
+AtomicFileWriter::AtomicFileWriter(const QString &path) : m_impl(std::make_unique<Impl>(path)) {}
+AtomicFileWriter::~AtomicFileWriter() = default;
+
+Status AtomicFileWriter::open()
+{
+    return m_impl->open();
+}
+
+bool AtomicFileWriter::write(QByteArrayView bytes)
+{
+    return m_impl->write(bytes);
+}
+
+Status AtomicFileWriter::commit()
+{
+    return m_impl->commit();
+}
+
 Status writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    // Replacing by rename would succeed even on a read-only file; honour the
-    // file's own protection instead.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isWritable())
-        return Status::failure(
-            QStringLiteral("Cannot create file \"%1\". Access is denied.").arg(path));
-    // A link stays a link: the file it points to is what gets replaced.
-    const QString target = info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
-    const QString folder = QFileInfo(target).absolutePath();
-
     // Written with the system's own calls, so the cause of a failure is read
     // where it happened: a full disk or a locked folder says so.
-    Replacement replacement(target, folder);
-    if (const int error = replacement.open())
-        return Status::failure(QStringLiteral("Cannot create file \"%1\". %2").arg(path, failureCause(error, folder)));
-    int error = replacement.write(bytes);
-    if (error == 0)
-        error = replacement.commit();
-    if (error != 0)
-        return Status::failure(QStringLiteral("Cannot write file \"%1\". %2").arg(path, failureCause(error, folder)));
-    return Status::success();
+    AtomicFileWriter file(path);
+    if (const Status opened = file.open(); !opened)
+        return opened;
+    file.write(bytes);
+    return file.commit();
 }
 
 } // namespace tagloom

@@ -1,5 +1,6 @@
 #include "tools/tools_commands.h"
 
+#include "base/file_io.h"
 #include "base/text_codec.h"
 #include "codetools/document_analysis.h"
 #include "codetools/html_compressor.h"
@@ -17,16 +18,16 @@ namespace {
 
 constexpr int kUsageError = 2;
 
-// Peak memory per input byte, with some room. validate reads a page in
-// blocks and keeps only the tag under way: ordinary pages need a few MiB
-// whatever their size, and a tag as long as its page is held whole, hence
-// one byte per byte. compress keeps the page whole and rewrites it in
-// place. rtf2html: the tools benchmark measures about 3.1 on 100 MB of rich
-// text. Rarer shapes take more (a single attribute name as long as the page
-// is copied upper-cased and again in its message); running out of memory
-// then still ends with a message.
+// Peak memory per input byte, with some room. validate and compress read a
+// page in blocks and keep only what is under way: ordinary pages need a few
+// MiB whatever their size. What they keep can be as long as the page (one
+// tag; for compress, a centred paragraph whose </p> is at the end, or a tag
+// that never ends), hence one byte per byte. rtf2html: the tools benchmark
+// measures about 3.1 on 100 MB of rich text. Rarer shapes take more (an
+// attribute name as long as the page is copied upper-cased and again in its
+// message); running out of memory then still ends with a message.
 constexpr InputDemand kValidate{"validate", 1.0};
-constexpr InputDemand kCompress{"compress", 1.5};
+constexpr InputDemand kCompress{"compress", 1.0};
 constexpr InputDemand kRtfToHtml{"convert", 3.5};
 
 const char kUsage[] =
@@ -145,11 +146,20 @@ Validated validateFile(const QString &file, ToolOutput &out, ToolOutput &err)
         out.write("\n");
         errorFound = errorFound || finding.isError();
     });
-    const Result<qint64> read =
-        streamToolInput(file, kValidate, [&analysis](QByteArrayView block) { analysis.feed(block); });
-    if (!read) {
-        fail(err, read.error);
+    ToolInput input;
+    if (const Status opened = input.open(file, kValidate); !opened) {
+        fail(err, opened.error);
         return Validated::NotRead;
+    }
+    while (true) {
+        const Result<QByteArrayView> block = input.next();
+        if (!block) {
+            fail(err, block.error);
+            return Validated::NotRead;
+        }
+        if (block->isEmpty())
+            break;
+        analysis.feed(*block);
     }
     analysis.finish();
     return errorFound ? Validated::ErrorFound : Validated::Clean;
@@ -199,17 +209,29 @@ int compress(QStringList arguments, ToolOutput &out, ToolOutput &err)
     }
     if (arguments.size() != 2)
         return usage(err, QStringLiteral("compress needs an input and an output file"));
-    {
-        auto input = readToolInput(arguments.at(0), kCompress);
-        if (!input)
-            return fail(err, input.error);
-        compressor.LoadBytes(*input);
-    } // the compressor now holds the only copy, which its passes rewrite in place
-    compressor.Compress();
-    if (const Status saved = compressor.SaveFile(arguments.at(1)); !saved)
+    ToolInput input;
+    if (const Status opened = input.open(arguments.at(0), kCompress); !opened)
+        return fail(err, opened.error);
+    AtomicFileWriter output(arguments.at(1));
+    if (const Status opened = output.open(); !opened)
+        return fail(err, opened.error);
+    // Read, compressed and written piece by piece; the output takes its
+    // place only when all of it is written.
+    bool writing = true;
+    CompressorStream stream(compressor, [&](QByteArrayView piece) { writing = output.write(piece); });
+    while (writing) {
+        const Result<QByteArrayView> block = input.next();
+        if (!block)
+            return fail(err, block.error);
+        if (block->isEmpty()) {
+            stream.finish();
+            break;
+        }
+        stream.write(*block);
+    }
+    if (const Status saved = output.commit(); !saved)
         return fail(err, saved.error);
-    out << "Original size: " << compressor.SourceSize() << " bytes\nNew size: " << qint64(compressor.Buffer().size())
-        << " bytes\n";
+    out << "Original size: " << stream.bytesIn() << " bytes\nNew size: " << stream.bytesOut() << " bytes\n";
     return 0;
 }
 
