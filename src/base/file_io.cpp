@@ -41,6 +41,8 @@ QString failureCause(int error, const QString &folder)
     }
 }
 
+constexpr qint64 kWriteBehindBytes = qint64(4) << 20;
+
 bool writeAll(int fd, QByteArrayView bytes)
 {
     const char *data = bytes.data();
@@ -90,7 +92,20 @@ public:
         });
     }
 
-    int append(QByteArrayView bytes) { return writeAll(m_fd, bytes) ? 0 : errno; }
+    int append(QByteArrayView bytes)
+    {
+        if (!writeAll(m_fd, bytes))
+            return errno;
+        m_written += bytes.size();
+        // Start writing each stretch to the disk while the next is being
+        // made, so that little is left for the final sync to wait for. A
+        // hint only: its failures are the sync's to report.
+        if (m_written - m_started >= kWriteBehindBytes) {
+            ::sync_file_range(m_fd, m_started, m_written - m_started, SYNC_FILE_RANGE_WRITE);
+            m_started = m_written;
+        }
+        return 0;
+    }
 
     // The file being replaced keeps its permissions.
     int finishWriting()
@@ -143,6 +158,8 @@ private:
     QByteArray m_folder;
     QByteArray m_name; // the file's name beside the target, once it has one
     int m_fd = -1;
+    qint64 m_written = 0;
+    qint64 m_started = 0; // the bytes before this are on their way to the disk
 };
 
 } // namespace

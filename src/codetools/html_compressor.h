@@ -64,7 +64,13 @@ class CompressorStream {
 public:
     // Each piece of the result, valid only during the call.
     using Sink = std::function<void(QByteArrayView)>;
-    CompressorStream(const THTMLCompressor &switches, Sink sink);
+    // With two threads the later passes, and so the sink, run on a second
+    // thread a few pieces behind the caller's: the sink must share nothing
+    // unguarded with the caller, and is called for the last time before
+    // finish returns. An exception thrown there comes out of a later write
+    // or finish. A stream dropped before finish stops without finishing.
+    enum class Threads { One, Two };
+    CompressorStream(const THTMLCompressor &switches, Sink sink, Threads threads = Threads::One);
     ~CompressorStream();
     CompressorStream(const CompressorStream &) = delete;
     CompressorStream &operator=(const CompressorStream &) = delete;
@@ -75,6 +81,7 @@ public:
     void finish();
 
     qint64 bytesIn() const { return m_in; }
+    // Once finished.
     qint64 bytesOut() const { return m_out; }
 
 private:

@@ -25,83 +25,139 @@ bool isGuardLead(char c)
     return c == 't' || c == 'p' || c == 's';
 }
 
+// Whether the two bytes after a "<" may begin a guarded block's start tag
+// (te, pr, sc, in any case) or, with `comments`, a comment (!-). Cheap
+// enough to test at every byte; guardAt says for sure.
+bool mayOpenBlock(char first, char second, bool comments)
+{
+    first = char(first | 0x20);
+    second = char(second | 0x20);
+    return (first == 't' && second == 'e') || (first == 'p' && second == 'r') || (first == 's' && second == 'c') ||
+           (comments && first == '!' && second == '-');
+}
+
+bool blockOpeningAt(const char *s, qsizetype n, qsizetype i, bool comments)
+{
+    return s[i] == '<' && i + 2 < n && mayOpenBlock(s[i + 1], s[i + 2], comments);
+}
+
+#ifdef __SSE2__
+__m128i bothAre(__m128i first, char a, __m128i second, char b)
+{
+    return _mm_and_si128(equals(first, a), equals(second, b));
+}
+
+// blockOpeningAt for the 16 bytes at `p`.
+__m128i blockOpenings(const char *p, bool comments)
+{
+    const __m128i first = folded(loadAt(p + 1));
+    const __m128i second = folded(loadAt(p + 2));
+    __m128i leads = _mm_or_si128(_mm_or_si128(bothAre(first, 't', second, 'e'), bothAre(first, 'p', second, 'r')),
+                                 bothAre(first, 's', second, 'c'));
+    if (comments)
+        leads = _mm_or_si128(leads, bothAre(first, '!', second, '-'));
+    return _mm_and_si128(equals(loadAt(p), '<'), leads);
+}
+#endif
+
+// Where a line-break pass may have work: its line break, or a "<" that may
+// open a guarded block (or, for the CR-led passes, a web-bot comment).
+template <char Break, bool Comments>
+struct BreakStop {
+    static constexpr qsizetype kBefore = 0;
+    static constexpr qsizetype kAfter = 2;
+    static bool at(const char *s, qsizetype n, qsizetype i)
+    {
+        return s[i] == Break || blockOpeningAt(s, n, i, Comments);
+    }
+#ifdef __SSE2__
+    static int block(const char *p)
+    {
+        return _mm_movemask_epi8(_mm_or_si128(equals(loadAt(p), Break), blockOpenings(p, Comments)));
+    }
+#endif
+};
+
 // Where the space pass may have work: a space in a run, before ">" or after
 // ">", or a "<" that may open a guarded block. Most spaces in text are none
-// of these. `before` is the byte read before `s`, 0 at the start.
-qsizetype nextSpaceStop(const char *s, qsizetype n, qsizetype from, char before)
-{
-    const auto isStop = [s, n, before](qsizetype i) {
+// of these. For the bytes after the first, which has no byte before it in
+// the text it is given.
+struct SpaceStop {
+    static constexpr qsizetype kBefore = 1;
+    static constexpr qsizetype kAfter = 2;
+    static bool at(const char *s, qsizetype n, qsizetype i)
+    {
         if (s[i] == ' ')
-            return (i > 0 ? s[i - 1] : before) == '>' || (i + 1 < n && (s[i + 1] == ' ' || s[i + 1] == '>'));
-        return s[i] == '<' && i + 1 < n && isGuardLead(s[i + 1]);
-    };
-    if (from == 0 && n > 0) {
-        if (isStop(0))
-            return 0;
-        from = 1;
+            return s[i - 1] == '>' || (i + 1 < n && (s[i + 1] == ' ' || s[i + 1] == '>'));
+        return blockOpeningAt(s, n, i, false);
     }
 #ifdef __SSE2__
-    for (; from + 17 <= n; from += 16) {
-        const __m128i prev = loadAt(s + from - 1);
-        const __m128i here = loadAt(s + from);
-        const __m128i next = loadAt(s + from + 1);
-        const __m128i nextFolded = folded(next);
+    static int block(const char *p)
+    {
+        const __m128i prev = loadAt(p - 1);
+        const __m128i next = loadAt(p + 1);
         const __m128i space = _mm_and_si128(
-            equals(here, ' '), _mm_or_si128(equals(prev, '>'), _mm_or_si128(equals(next, ' '), equals(next, '>'))));
-        const __m128i guard = _mm_and_si128(
-            equals(here, '<'),
-            _mm_or_si128(equals(nextFolded, 't'), _mm_or_si128(equals(nextFolded, 'p'), equals(nextFolded, 's'))));
-        if (const int mask = _mm_movemask_epi8(_mm_or_si128(space, guard)))
-            return from + __builtin_ctz(unsigned(mask));
+            equals(loadAt(p), ' '), _mm_or_si128(equals(prev, '>'), _mm_or_si128(equals(next, ' '), equals(next, '>'))));
+        return _mm_movemask_epi8(_mm_or_si128(space, blockOpenings(p, false)));
     }
 #endif
-    for (; from < n; ++from)
-        if (isStop(from))
-            return from;
-    return n;
+};
+
+// The first byte of a text, `before` being the byte read ahead of it.
+bool spaceStopAtStart(const char *s, qsizetype n, char before)
+{
+    if (n == 0)
+        return false;
+    if (s[0] == ' ')
+        return before == '>' || (1 < n && (s[1] == ' ' || s[1] == '>'));
+    return blockOpeningAt(s, n, 0, false);
 }
 
-bool isSwapLead(char c)
+// Whether two bytes after "<" or "</" may begin a tag the tag pass swaps
+// (st, em, bl) or, after "<", a script (sc).
+bool maySwap(char first, char second, bool script)
 {
-    c = char(c | 0x20);
-    return c == 's' || c == 'e' || c == 'b';
+    first = char(first | 0x20);
+    second = char(second | 0x20);
+    return (first == 's' && second == 't') || (first == 'e' && second == 'm') || (first == 'b' && second == 'l') ||
+           (script && first == 's' && second == 'c');
 }
 
-// Where the tag pass may have work: "<" or "</" followed by s, e or b (any
-// case), which covers the swapped tags and <script>.
-qsizetype nextSwapStop(const char *s, qsizetype n, qsizetype from)
-{
-    const auto isStop = [s, n](qsizetype i) {
-        return s[i] == '<' && i + 1 < n &&
-               (isSwapLead(s[i + 1]) || (s[i + 1] == '/' && i + 2 < n && isSwapLead(s[i + 2])));
-    };
+// Where the tag pass may have work: a tag it may swap, or a <script>.
+struct SwapStop {
+    static constexpr qsizetype kBefore = 0;
+    static constexpr qsizetype kAfter = 3;
+    static bool at(const char *s, qsizetype n, qsizetype i)
+    {
+        if (s[i] != '<' || i + 2 >= n)
+            return false;
+        if (s[i + 1] == '/')
+            return i + 3 < n && maySwap(s[i + 2], s[i + 3], false);
+        return maySwap(s[i + 1], s[i + 2], true);
+    }
 #ifdef __SSE2__
-    for (; from + 18 <= n; from += 16) {
-        const __m128i next = folded(loadAt(s + from + 1));
-        const __m128i afterSlash = folded(loadAt(s + from + 2));
-        const __m128i lead = _mm_or_si128(equals(next, 's'), _mm_or_si128(equals(next, 'e'), equals(next, 'b')));
-        const __m128i slashLead =
-            _mm_and_si128(equals(next, '/'), _mm_or_si128(equals(afterSlash, 's'),
-                                                          _mm_or_si128(equals(afterSlash, 'e'), equals(afterSlash, 'b'))));
-        const __m128i hits = _mm_and_si128(equals(loadAt(s + from), '<'), _mm_or_si128(lead, slashLead));
-        if (const int mask = _mm_movemask_epi8(hits))
-            return from + __builtin_ctz(unsigned(mask));
+    static int block(const char *p)
+    {
+        const __m128i first = folded(loadAt(p + 1));
+        const __m128i second = folded(loadAt(p + 2));
+        const __m128i third = folded(loadAt(p + 3));
+        const __m128i swapped = _mm_or_si128(_mm_or_si128(bothAre(second, 's', third, 't'), bothAre(second, 'e', third, 'm')),
+                                             bothAre(second, 'b', third, 'l'));
+        const __m128i closing = _mm_and_si128(equals(loadAt(p + 1), '/'), swapped);
+        const __m128i opening =
+            _mm_or_si128(_mm_or_si128(bothAre(first, 's', second, 't'), bothAre(first, 'e', second, 'm')),
+                         _mm_or_si128(bothAre(first, 'b', second, 'l'), bothAre(first, 's', second, 'c')));
+        return _mm_movemask_epi8(_mm_and_si128(equals(loadAt(p), '<'), _mm_or_si128(opening, closing)));
     }
 #endif
-    for (; from < n; ++from)
-        if (isStop(from))
-            return from;
-    return n;
-}
+};
 
 // The end tag of a block at a "<" whose inside the replacing passes leave
 // alone, or none. The block runs from the start tag to the end tag's "<";
 // one without its end tag ends the pass, so the rest of the text is left
 // alone too.
-EndTag guardAt(const char *s, qsizetype n, qsizetype at, bool textareaAndPre, bool scripts)
+EndTag guardAfterLead(const char *s, qsizetype n, qsizetype at, bool textareaAndPre, bool scripts)
 {
-    if (at + 1 >= n)
-        return {};
     const char next = lowerAscii(s[at + 1]);
     if (textareaAndPre && next == 't' && matchesAt(s, n, at, "<textarea"))
         return {"</textarea>", 11};
@@ -110,6 +166,14 @@ EndTag guardAt(const char *s, qsizetype n, qsizetype at, bool textareaAndPre, bo
     if (scripts && next == 's' && matchesAt(s, n, at, "<script"))
         return {"</script>", 9};
     return {};
+}
+
+// Most tags are none of these: their second byte says so at once.
+inline EndTag guardAt(const char *s, qsizetype n, qsizetype at, bool textareaAndPre, bool scripts)
+{
+    if (at + 1 >= n || !isGuardLead(s[at + 1]))
+        return {};
+    return guardAfterLead(s, n, at, textareaAndPre, scripts);
 }
 
 // A line break is deleted only next to mark-up or spaces, so that two words
@@ -187,6 +251,46 @@ bool tooNearTheEnd(qsizetype at, qsizetype n, bool last)
     return !last && at >= n - kLookahead;
 }
 
+// Whether a place lies inside a tag, for a pass that goes from a "<" to the
+// next ">" and leaves what lies between alone: inside exactly when the last
+// "<" or ">" before it is a "<" (a "<" inside a tag and a ">" outside one
+// change nothing). Found by looking back to the last place asked about, so
+// a pass need not stop at every tag to know. The bytes looked back over
+// must still be the input: a pass writes only behind the places it has
+// asked about.
+class TagState {
+public:
+    // `inside` says the state at `from`.
+    TagState(const char *s, bool inside, qsizetype from) : m_s(s), m_inside(inside), m_known(from) {}
+    bool insideBefore(qsizetype at)
+    {
+        for (qsizetype k = at - 1; k >= m_known; --k) {
+            if (m_s[k] == '<' || m_s[k] == '>') {
+                m_inside = m_s[k] == '<';
+                break;
+            }
+        }
+        m_known = at;
+        return m_inside;
+    }
+    // Outside a tag from `at` on (after a block or comment the pass skipped).
+    void outsideFrom(qsizetype at)
+    {
+        m_known = at;
+        m_inside = false;
+    }
+
+private:
+    const char *m_s;
+    bool m_inside;
+    qsizetype m_known; // the state is known up to here
+};
+
+// Where a CR-led pass may have work: a CR, or a "<" that may open a guarded
+// block or a web-bot comment. Other tags matter only as the places where a
+// tag begins, which TagState finds when needed.
+using CrLedStop = BreakStop<'\r', true>;
+
 class LineBreaks : public PassBase {
 public:
     LineBreaks(LineBreakPass pass, bool removeWebbots)
@@ -205,90 +309,129 @@ public:
             if (end < 0)
                 return last ? stopAt(out, s, n) : stopInBlock(out, s, n, 0, m_pending);
             m_pending = {};
-            i = end + 1;
-        } else if (m_inTag) {
-            i = findByte(s, n, 0, '>');
-            if (i == n)
-                return stopAt(out, s, n);
             m_inTag = false;
-            ++i;
+            i = end + 1;
         }
-        while (true) {
-            const qsizetype from = i;
-            // The CR-led passes stop at every tag; the others only where a
-            // guarded block may start.
-            i = m_crLed ? findAnyOf<'<', '\r'>(s, n, i) : findStop<'\n', 't', 'p', 's'>(s, n, i);
-            if (i == n || tooNearTheEnd(i, n, last))
-                return stopAt(out, s, stopBefore(from, i, n, last));
-            if (s[i] == '<') {
-                if (const EndTag guard = guardAt(s, n, i, true, m_guardScripts)) {
-                    const qsizetype end = findTag(s, n, i + 1, guard.tag, guard.length);
-                    if (end < 0)
-                        return last ? stopAt(out, s, n) : stopInBlock(out, s, n, i + 1, guard);
-                    i = end + 1;
-                    continue;
-                }
-                if (!m_crLed) {
-                    ++i;
-                    continue;
-                }
-                const qsizetype close = findByte(s, n, i, '>');
-                if (m_webbots && matchesAt(s, n, i, "<!--webbot")) {
-                    if (close < n) {
-                        // What followed the comment is examined like any other text.
-                        out.drop(i, close + 1 - i);
-                        i = close + 1;
-                        continue;
-                    }
-                    if (!last) // the comment may yet end
-                        return stopAt(out, s, i);
-                }
-                // The CR-led passes leave the inside of every tag alone; a tag
-                // without its ">" ends the pass.
-                if (close == n) {
-                    m_inTag = !last;
-                    return stopAt(out, s, n);
-                }
-                i = close + 1;
-                continue;
-            }
-            qsizetype dropped = 0; // line breaks deleted at i
-            qsizetype kept = 1;    // and kept after them
-            switch (m_pass) {
-            case LineBreakPass::CrCr:
-            case LineBreakPass::LfLf:
-                // Dropping the first of two leaves a run that shrinks to one.
-                while (i + dropped + 1 < n && s[i + dropped + 1] == s[i])
-                    ++dropped;
-                if (!last && i + dropped + 1 == n) // the run may go on
-                    return stopAt(out, s, i);
-                break;
-            case LineBreakPass::CrLf:
-                if (i + 1 < n && s[i + 1] == '\n' && mayDeleteBreak(out, s, n, i, 2)) {
-                    dropped = 2;
-                    kept = 0;
-                }
-                break;
-            case LineBreakPass::Cr:
-            case LineBreakPass::Lf:
-                if (mayDeleteBreak(out, s, n, i, 1)) {
-                    dropped = 1;
-                    kept = 0;
-                }
-                break;
-            }
-            if (dropped > 0)
-                out.drop(i, dropped);
-            i += dropped + kept;
-        }
+        return m_crLed ? runCrLed(out, s, n, i, last) : runLfLed(out, s, n, i, last);
     }
 
 private:
+    // The CR-led passes leave the inside of every tag alone.
+    Progress runCrLed(Rewriter &out, const char *s, qsizetype n, qsizetype i, bool last)
+    {
+        TagState tags(s, m_inTag, i);
+        MaskFinder<CrLedStop> stops(s, n);
+        while (true) {
+            const qsizetype from = i;
+            i = stops.next(i);
+            if (i == n || tooNearTheEnd(i, n, last)) {
+                const qsizetype at = stopBefore(from, i, n, last);
+                m_inTag = tags.insideBefore(at);
+                return stopAt(out, s, at);
+            }
+            if (tags.insideBefore(i)) {
+                ++i;
+                continue;
+            }
+            if (s[i] == '\r') {
+                i = lineBreak(out, s, n, i, last);
+                if (i < 0) {
+                    m_inTag = false;
+                    return stopAt(out, s, -i - 1);
+                }
+                continue;
+            }
+            if (const EndTag guard = guardAt(s, n, i, true, m_guardScripts)) {
+                const qsizetype end = findTag(s, n, i + 1, guard.tag, guard.length);
+                if (end < 0)
+                    return last ? stopAt(out, s, n) : stopInBlock(out, s, n, i + 1, guard);
+                i = end + 1;
+                tags.outsideFrom(i);
+                continue;
+            }
+            if (m_webbots && matchesAt(s, n, i, "<!--webbot")) {
+                const qsizetype close = findByte(s, n, i, '>');
+                if (close < n) {
+                    // What followed the comment is examined like any other text.
+                    out.drop(i, close + 1 - i);
+                    i = close + 1;
+                    tags.outsideFrom(i);
+                    continue;
+                }
+                if (!last) { // the comment may yet end
+                    m_inTag = false;
+                    return stopAt(out, s, i);
+                }
+            }
+            ++i; // a tag begins: its inside is left alone, and without a ">" so is the rest
+        }
+    }
+
+    // The LF-led passes are not held back by tags.
+    Progress runLfLed(Rewriter &out, const char *s, qsizetype n, qsizetype i, bool last)
+    {
+        MaskFinder<BreakStop<'\n', false>> stops(s, n);
+        while (true) {
+            const qsizetype from = i;
+            i = stops.next(i);
+            if (i == n || tooNearTheEnd(i, n, last))
+                return stopAt(out, s, stopBefore(from, i, n, last));
+            if (s[i] != '<') {
+                i = lineBreak(out, s, n, i, last);
+                if (i < 0)
+                    return stopAt(out, s, -i - 1);
+                continue;
+            }
+            if (const EndTag guard = guardAt(s, n, i, true, m_guardScripts)) {
+                const qsizetype end = findTag(s, n, i + 1, guard.tag, guard.length);
+                if (end < 0)
+                    return last ? stopAt(out, s, n) : stopInBlock(out, s, n, i + 1, guard);
+                i = end + 1;
+                continue;
+            }
+            ++i;
+        }
+    }
+
+    // The line break at `i`, kept or deleted; where the scan goes on, or
+    // -1 - i when the run of breaks may go on past the end of the bytes.
+    qsizetype lineBreak(Rewriter &out, const char *s, qsizetype n, qsizetype i, bool last)
+    {
+        qsizetype dropped = 0; // line breaks deleted at i
+        qsizetype kept = 1;    // and kept after them
+        switch (m_pass) {
+        case LineBreakPass::CrCr:
+        case LineBreakPass::LfLf:
+            // Dropping the first of two leaves a run that shrinks to one.
+            while (i + dropped + 1 < n && s[i + dropped + 1] == s[i])
+                ++dropped;
+            if (!last && i + dropped + 1 == n)
+                return -1 - i;
+            break;
+        case LineBreakPass::CrLf:
+            if (i + 1 < n && s[i + 1] == '\n' && mayDeleteBreak(out, s, n, i, 2)) {
+                dropped = 2;
+                kept = 0;
+            }
+            break;
+        case LineBreakPass::Cr:
+        case LineBreakPass::Lf:
+            if (mayDeleteBreak(out, s, n, i, 1)) {
+                dropped = 1;
+                kept = 0;
+            }
+            break;
+        }
+        if (dropped > 0)
+            out.drop(i, dropped);
+        return i + dropped + kept;
+    }
+
     const LineBreakPass m_pass;
     const bool m_crLed;
     const bool m_guardScripts;
     const bool m_webbots;
-    bool m_inTag = false; // an earlier run ended inside a tag a CR-led pass skips
+    bool m_inTag = false; // an earlier run of a CR-led pass ended inside a tag
 };
 
 class Spaces : public PassBase {
@@ -304,9 +447,10 @@ public:
             m_pending = {};
             i = end + 1;
         }
+        MaskFinder<SpaceStop> stops(s, n);
         while (true) {
             const qsizetype from = i;
-            i = nextSpaceStop(s, n, i, m_lastIn);
+            i = i > 0 ? stops.next(i) : spaceStopAtStart(s, n, m_lastIn) ? 0 : stops.next(1);
             if (i == n || tooNearTheEnd(i, n, last))
                 return stopAt(out, s, stopBefore(from, i, n, last));
             if (s[i] != ' ') {
@@ -372,9 +516,10 @@ public:
             m_pending = {};
             i = end + 1;
         }
+        MaskFinder<SwapStop> stops(s, n);
         while (true) {
             const qsizetype from = i;
-            i = nextSwapStop(s, n, i);
+            i = stops.next(i);
             if (i == n || tooNearTheEnd(i, n, last))
                 return stopAt(out, s, stopBefore(from, i, n, last));
             if (const EndTag guard = guardAt(s, n, i, false, true)) {

@@ -91,40 +91,7 @@ inline bool matchesAt(const char *s, qsizetype n, qsizetype at, const char (&lit
     return matchesAt(s, n, at, literal, qsizetype(N - 1));
 }
 
-using tagloom::findAnyOf;
 using tagloom::findByte;
-
-// The next index at or after `from` that holds the byte `Single` (unless it
-// is -1) or a "<" followed by a byte that, with 0x20 set, is one of `Next`;
-// or `n`. A "<" as the last byte is no stop.
-template <int Single, char... Next>
-inline qsizetype findStop(const char *s, qsizetype n, qsizetype from)
-{
-#ifdef __SSE2__
-    const __m128i fold = _mm_set1_epi8(0x20);
-    for (; from + 17 <= n; from += 16) {
-        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + from));
-        const __m128i next = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(s + from + 1)), fold);
-        __m128i follows = _mm_setzero_si128();
-        ((follows = _mm_or_si128(follows, _mm_cmpeq_epi8(next, _mm_set1_epi8(Next)))), ...);
-        __m128i hits = _mm_and_si128(_mm_cmpeq_epi8(here, _mm_set1_epi8('<')), follows);
-        if constexpr (Single >= 0)
-            hits = _mm_or_si128(hits, _mm_cmpeq_epi8(here, _mm_set1_epi8(char(Single))));
-        if (const int mask = _mm_movemask_epi8(hits))
-            return from + __builtin_ctz(unsigned(mask));
-    }
-#endif
-    for (; from < n; ++from) {
-        if (Single >= 0 && s[from] == char(Single))
-            return from;
-        if (s[from] == '<' && from + 1 < n) {
-            const char c = char(s[from + 1] | 0x20);
-            if (((c == Next) || ...))
-                return from;
-        }
-    }
-    return n;
-}
 
 // The index of the next "<" at or after `from` followed by `second` and
 // `third`, compared with 0x20 set (so letters in any case), or `n`. Callers

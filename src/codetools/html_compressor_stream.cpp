@@ -1,16 +1,24 @@
 // The compressor's passes as a pipeline over pieces of a page. Each piece
-// goes through every pass in place, in one block that stays in the
+// goes through the passes in place, in one block that stays in the
 // processor's cache, so no pass waits for the whole page and no page is
-// ever held whole.
+// ever held whole. With two threads the later passes run on the second,
+// a few pieces behind the earlier ones.
 #include "codetools/html_compressor.h"
 
 #include "codetools/html_compressor_passes.h"
 
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 namespace tagloom {
 
 namespace {
+
+using PassList = std::vector<std::unique_ptr<compressor::Pass>>;
 
 // Pieces small enough that the block and the passes' work on it stay in
 // the cache.
@@ -19,10 +27,10 @@ constexpr qsizetype kPieceBytes = qsizetype(128) << 10;
 // before, so that it is joined to the piece without moving the piece.
 constexpr qsizetype kHeadroom = qsizetype(64) << 10;
 
-std::vector<std::unique_ptr<compressor::Pass>> chosenPasses(const THTMLCompressor &c)
+PassList chosenPasses(const THTMLCompressor &c)
 {
     using compressor::LineBreakPass;
-    std::vector<std::unique_ptr<compressor::Pass>> passes;
+    PassList passes;
     if (c.InvCommas)
         passes.push_back(compressor::quotePass());
     if (c.AllReturns || c.Returns) {
@@ -42,31 +50,38 @@ std::vector<std::unique_ptr<compressor::Pass>> chosenPasses(const THTMLCompresso
     return passes;
 }
 
-} // namespace
-
-class CompressorStream::Pipeline {
+// Passes run one after another over each piece.
+class StageChain {
 public:
-    Pipeline(std::vector<std::unique_ptr<compressor::Pass>> passes, Sink sink) : m_sink(std::move(sink))
+    StageChain(PassList passes, CompressorStream::Sink sink) : m_sink(std::move(sink))
     {
         for (auto &pass : passes)
             m_stages.push_back({std::move(pass), {}, 0});
-        m_block.resize(kHeadroom + kPieceBytes);
     }
 
-    qint64 write(QByteArrayView bytes)
+    // Copies `bytes` into a block of the chain's own and runs them through.
+    void write(QByteArrayView bytes)
     {
-        qint64 out = 0;
+        if (m_block.isEmpty())
+            m_block.resize(kHeadroom + kPieceBytes);
         while (!bytes.isEmpty()) {
             const qsizetype piece = std::min(bytes.size(), kPieceBytes);
             char *at = m_block.data() + kHeadroom;
             std::memcpy(at, bytes.data(), size_t(piece));
-            out += push(0, at, piece, kHeadroom, false);
+            push(0, at, piece, kHeadroom, false);
             bytes = bytes.sliced(piece);
         }
-        return out;
     }
 
-    qint64 finish() { return push(0, m_block.data() + kHeadroom, 0, kHeadroom, true); }
+    // Runs the `n` bytes at `data` through in place; the `room` bytes in
+    // front of them are free.
+    void writeInPlace(char *data, qsizetype n, qsizetype room) { push(0, data, n, room, false); }
+
+    void finish()
+    {
+        static char none;
+        push(0, &none, 0, 0, true);
+    }
 
 private:
     struct Stage {
@@ -75,21 +90,21 @@ private:
         qsizetype waitFor = 0; // the input to gather before it runs again
     };
 
-    // Hands `n` new bytes at `data` to stage `k`; returns the bytes that came
-    // out of the last stage. The `room` bytes in front of `data` are free.
-    qint64 push(size_t k, char *data, qsizetype n, qsizetype room, bool last)
+    // Hands `n` new bytes at `data` to stage `k`, the `room` bytes in front
+    // of them being free.
+    void push(size_t k, char *data, qsizetype n, qsizetype room, bool last)
     {
         if (k == m_stages.size()) {
             if (n > 0)
                 m_sink(QByteArrayView(data, n));
-            return n;
+            return;
         }
         Stage &stage = m_stages[k];
         // A pass that stopped short goes over what it left again when it
         // runs next; waiting until that much is new keeps the work linear.
         if (!last && stage.carry.size() + n < std::max<qsizetype>(stage.waitFor, 1)) {
             stage.carry.append(data, n);
-            return 0;
+            return;
         }
         char *work = data;
         qsizetype length = n;
@@ -110,14 +125,14 @@ private:
         stage.waitFor = 2 * (length - done.read);
         if (inCarry) {
             // The next stage works on the front of this carry in place.
-            const qint64 out = push(k + 1, work, done.written, 0, last);
+            push(k + 1, work, done.written, 0, last);
             stage.carry.remove(0, done.read);
             keepSmall(stage.carry);
-            return out;
+            return;
         }
         stage.carry.resize(length - done.read);
         std::memcpy(stage.carry.data(), work + done.read, size_t(length - done.read));
-        return push(k + 1, work, done.written, room, last);
+        push(k + 1, work, done.written, room, last);
     }
 
     // A carry that once held a long construct gives its room back.
@@ -128,13 +143,168 @@ private:
     }
 
     std::vector<Stage> m_stages;
-    Sink m_sink;
+    CompressorStream::Sink m_sink;
     QByteArray m_block; // headroom, then the piece under way
 };
 
-CompressorStream::CompressorStream(const THTMLCompressor &switches, Sink sink)
-    : m_pipeline(std::make_unique<Pipeline>(chosenPasses(switches), std::move(sink)))
+} // namespace
+
+// The front half of the passes on the caller's thread; with two threads,
+// the back half on a worker, fed through a few buffers that go round, so
+// that neither half waits long for the other and little memory is held.
+class CompressorStream::Pipeline {
+public:
+    Pipeline(PassList passes, Sink sink, CompressorStream::Threads threads)
+    {
+        if (threads == CompressorStream::Threads::One || passes.size() < 2) {
+            m_front = std::make_unique<StageChain>(std::move(passes), std::move(sink));
+            return;
+        }
+        // The quote pass and the first line-break passes weigh about as
+        // much as the rest.
+        const auto middle = passes.begin() + std::ptrdiff_t(std::min<size_t>(passes.size() / 2, 4));
+        PassList back(std::make_move_iterator(middle), std::make_move_iterator(passes.end()));
+        passes.erase(middle, passes.end());
+        m_back = std::make_unique<StageChain>(std::move(back), std::move(sink));
+        m_front = std::make_unique<StageChain>(std::move(passes), [this](QByteArrayView piece) { hand(piece); });
+        m_filling = newBuffer();
+        m_worker = std::thread([this] { work(); });
+    }
+
+    // A stream dropped before its end leaves the rest unfinished.
+    ~Pipeline()
+    {
+        if (m_worker.joinable()) {
+            {
+                const std::lock_guard<std::mutex> lock(m_mutex);
+                m_abandoned = true;
+            }
+            close();
+            m_worker.join();
+        }
+    }
+
+    void write(QByteArrayView bytes)
+    {
+        m_front->write(bytes);
+        if (m_back)
+            send();
+    }
+
+    void finish()
+    {
+        m_front->finish();
+        if (!m_back)
+            return;
+        send();
+        close();
+        m_worker.join();
+        if (m_error)
+            std::rethrow_exception(m_error);
+    }
+
+private:
+    static constexpr size_t kBuffers = 4;
+
+    static QByteArray newBuffer()
+    {
+        QByteArray buffer;
+        buffer.reserve(kHeadroom + kPieceBytes);
+        buffer.resize(kHeadroom);
+        return buffer;
+    }
+
+    // Front half: what came out of the front passes, into the buffer being
+    // filled; a full buffer goes to the back half.
+    void hand(QByteArrayView piece)
+    {
+        while (!piece.isEmpty()) {
+            const qsizetype room = kHeadroom + kPieceBytes - m_filling.size();
+            const qsizetype part = std::min(room, piece.size());
+            m_filling.append(piece.first(part));
+            piece = piece.sliced(part);
+            if (m_filling.size() == kHeadroom + kPieceBytes)
+                send();
+        }
+    }
+
+    // Front half: passes the buffer being filled on, when it holds anything.
+    void send()
+    {
+        if (m_filling.size() == kHeadroom)
+            return;
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_full.size() < kBuffers || m_error; });
+        if (m_error)
+            std::rethrow_exception(m_error);
+        m_full.push_back(std::move(m_filling));
+        if (m_spare.empty()) {
+            m_filling = newBuffer();
+        } else {
+            m_filling = std::move(m_spare.back());
+            m_spare.pop_back();
+        }
+        m_changed.notify_all();
+    }
+
+    void close()
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_closed = true;
+        m_changed.notify_all();
+    }
+
+    // Back half, on the worker.
+    void work()
+    {
+        try {
+            while (true) {
+                QByteArray buffer;
+                {
+                    std::unique_lock<std::mutex> lock(m_mutex);
+                    m_changed.wait(lock, [this] { return !m_full.empty() || m_closed; });
+                    if (m_abandoned)
+                        return;
+                    if (m_full.empty())
+                        break;
+                    buffer = std::move(m_full.front());
+                    m_full.pop_front();
+                }
+                m_back->writeInPlace(buffer.data() + kHeadroom, buffer.size() - kHeadroom, kHeadroom);
+                buffer.resize(kHeadroom);
+                const std::lock_guard<std::mutex> lock(m_mutex);
+                m_spare.push_back(std::move(buffer));
+                m_changed.notify_all();
+            }
+            m_back->finish();
+        } catch (...) {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_error = std::current_exception();
+            m_changed.notify_all();
+        }
+    }
+
+    std::unique_ptr<StageChain> m_front;
+    std::unique_ptr<StageChain> m_back; // with two threads
+    QByteArray m_filling;               // front's output being gathered
+    std::thread m_worker;
+    std::mutex m_mutex; // guards what follows
+    std::condition_variable m_changed;
+    std::deque<QByteArray> m_full;   // waiting for the back half
+    std::vector<QByteArray> m_spare; // emptied by the back half
+    bool m_closed = false;
+    bool m_abandoned = false;
+    std::exception_ptr m_error;
+};
+
+CompressorStream::CompressorStream(const THTMLCompressor &switches, Sink sink, Threads threads)
 {
+    m_pipeline = std::make_unique<Pipeline>(chosenPasses(switches),
+                                            [this, sink = std::move(sink)](QByteArrayView piece) {
+                                                m_out += piece.size();
+                                                sink(piece);
+                                            },
+                                            threads);
 }
 
 CompressorStream::~CompressorStream() = default;
@@ -142,12 +312,12 @@ CompressorStream::~CompressorStream() = default;
 void CompressorStream::write(QByteArrayView bytes)
 {
     m_in += bytes.size();
-    m_out += m_pipeline->write(bytes);
+    m_pipeline->write(bytes);
 }
 
 void CompressorStream::finish()
 {
-    m_out += m_pipeline->finish();
+    m_pipeline->finish();
 }
 
 } // namespace tagloom

@@ -10,7 +10,9 @@
 #include "tools/tool_output.h"
 
 #include <QFile>
+#include <atomic>
 #include <functional>
+#include <thread>
 
 namespace tagloom {
 
@@ -215,10 +217,13 @@ int compress(QStringList arguments, ToolOutput &out, ToolOutput &err)
     AtomicFileWriter output(arguments.at(1));
     if (const Status opened = output.open(); !opened)
         return fail(err, opened.error);
-    // Read, compressed and written piece by piece; the output takes its
+    // Read, compressed and written piece by piece, the later passes and the
+    // writing on a second core where there is one; the output takes its
     // place only when all of it is written.
-    bool writing = true;
-    CompressorStream stream(compressor, [&](QByteArrayView piece) { writing = output.write(piece); });
+    std::atomic<bool> writing = true;
+    const auto threads = std::thread::hardware_concurrency() > 1 ? CompressorStream::Threads::Two
+                                                                 : CompressorStream::Threads::One;
+    CompressorStream stream(compressor, [&](QByteArrayView piece) { writing = output.write(piece); }, threads);
     while (writing) {
         const Result<QByteArrayView> block = input.next();
         if (!block)

@@ -229,7 +229,8 @@ TEST(EngineFuzz, CompressorStreamGivesWhatCompressGives)
         for (bool *on : switches)
             *on = random() % 3 != 0;
         QByteArray streamed;
-        CompressorStream stream(whole, [&streamed](QByteArrayView piece) { streamed += piece; });
+        const auto threads = random() % 2 ? CompressorStream::Threads::Two : CompressorStream::Threads::One;
+        CompressorStream stream(whole, [&streamed](QByteArrayView piece) { streamed += piece; }, threads);
         feedInPieces(random, input, [&stream](QByteArrayView piece) { stream.write(piece); });
         stream.finish();
         whole.LoadBytes(input);
