@@ -149,6 +149,38 @@ TEST(ToolsProgram, AMillionFindingsNeedNoMoreMemoryThanTheirPage)
     EXPECT_TRUE(written.endsWith("\tP9\tUNKNOWN PROPERTY: P9 IN <TD>\tError\n"));
 }
 
+// Both read their page in blocks and keep only what is under way, so their
+// peak memory is about that of the program alone, whatever the page's size.
+TEST(ToolsProgram, ValidateAndCompressNeverHoldTheirPageWhole)
+{
+    SKIP_UNDER_ADDRESS_LIMITS;
+    test::TempDataFolder folder(false);
+    const QString page = folder.file(QStringLiteral("/page.htm"));
+    {
+        QFile file(page);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        const QByteArray piece =
+            QByteArray("<p class=\"x\">text  <b>bold</b> &amp;</p>\r\n<td nowrap bgcolor=red>\n").repeated(4096);
+        for (qsizetype written = 0; written < qsizetype(48 * kMiB); written += piece.size())
+            file.write(piece);
+    }
+    const QString out = folder.file(QStringLiteral("/out.htm"));
+    const struct {
+        const char *name;
+        QStringList arguments;
+    } rows[] = {
+        {"validate", {QStringLiteral("validate"), page}},
+        {"compress", {QStringLiteral("compress"), page, out}},
+    };
+    for (const auto &row : rows) {
+        const qint64 peak = test::peakMemoryOfRun(row.arguments);
+        if (peak < 0 && !QFile::exists(QStringLiteral("/usr/bin/time")))
+            GTEST_SKIP() << "/usr/bin/time measures the peak; it is not installed";
+        EXPECT_GT(peak, 0) << row.name;
+        EXPECT_LT(peak, qint64(24 * kMiB)) << row.name << ": " << peak / qint64(kMiB) << " MiB";
+    }
+}
+
 // As root the folder's permission bits stop nothing, so the program runs as
 // nobody there.
 TEST(ToolsProgram, AFolderThatCannotBeWrittenToIsNamed)
