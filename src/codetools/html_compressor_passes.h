@@ -180,8 +180,16 @@ private:
     void put(const char *bytes, qsizetype count)
     {
         Q_ASSERT(count >= 0);
-        if (count > 0 && m_at != bytes) // in place and nothing dropped yet: already there
-            std::memmove(m_at, bytes, size_t(count));
+        if (count > 0 && m_at != bytes) { // in place and nothing dropped yet: already there
+            // The output never gets ahead of the input, so a forward copy is
+            // safe; most stretches between two changes are short, where a
+            // library call costs more than the copy.
+            if (count <= 32)
+                for (qsizetype k = 0; k < count; ++k)
+                    m_at[k] = bytes[k];
+            else
+                std::memmove(m_at, bytes, size_t(count));
+        }
         m_at += count;
     }
 
