@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 #include <cerrno>
@@ -40,9 +41,11 @@ QString failureCause(int error, const QString &folder)
     }
 }
 
-bool writeAll(int fd, const QByteArray &bytes)
+constexpr qint64 kWriteBehindBytes = qint64(4) << 20;
+
+bool writeAll(int fd, QByteArrayView bytes)
 {
-    const char *data = bytes.constData();
+    const char *data = bytes.data();
     qsizetype left = bytes.size();
     while (left > 0) {
         const ssize_t written = ::write(fd, data, size_t(std::min<qsizetype>(left, qsizetype(1) << 30)));
@@ -89,12 +92,25 @@ public:
         });
     }
 
-    // The file being replaced keeps its permissions.
-    int write(const QByteArray &bytes)
+    int append(QByteArrayView bytes)
     {
-        struct stat existing {};
         if (!writeAll(m_fd, bytes))
             return errno;
+        m_written += bytes.size();
+        // Start writing each stretch to the disk while the next is being
+        // made, so that little is left for the final sync to wait for. A
+        // hint only: its failures are the sync's to report.
+        if (m_written - m_started >= kWriteBehindBytes) {
+            ::sync_file_range(m_fd, m_started, m_written - m_started, SYNC_FILE_RANGE_WRITE);
+            m_started = m_written;
+        }
+        return 0;
+    }
+
+    // The file being replaced keeps its permissions.
+    int finishWriting()
+    {
+        struct stat existing {};
         if (::stat(m_target.constData(), &existing) == 0 && ::fchmod(m_fd, existing.st_mode & 07777) != 0)
             return errno;
         // Some file systems report a full disk only when the data reaches it.
@@ -142,6 +158,8 @@ private:
     QByteArray m_folder;
     QByteArray m_name; // the file's name beside the target, once it has one
     int m_fd = -1;
+    qint64 m_written = 0;
+    qint64 m_started = 0; // the bytes before this are on their way to the disk
 };
 
 } // namespace
@@ -159,29 +177,84 @@ Result<QByteArray> readWholeFile(const QString &path)
     return Result<QByteArray>::success(std::move(bytes));
 }
 
+class AtomicFileWriter::Impl {
+public:
+    explicit Impl(const QString &path) : m_path(path)
+    {
+        const QFileInfo info(path);
+        m_readOnly = info.exists() && !info.isWritable();
+        // A link stays a link: the file it points to is what gets replaced.
+        const QString target = info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
+        m_folder = QFileInfo(target).absolutePath();
+        m_replacement = std::make_unique<Replacement>(target, m_folder);
+    }
+
+    Status open()
+    {
+        // Replacing by rename would succeed even on a read-only file; honour
+        // the file's own protection instead.
+        if (m_readOnly)
+            return Status::failure(QStringLiteral("Cannot create file \"%1\". Access is denied.").arg(m_path));
+        if (const int error = m_replacement->open())
+            return Status::failure(
+                QStringLiteral("Cannot create file \"%1\". %2").arg(m_path, failureCause(error, m_folder)));
+        return Status::success();
+    }
+
+    bool write(QByteArrayView bytes)
+    {
+        if (m_error == 0 && !bytes.isEmpty())
+            m_error = m_replacement->append(bytes);
+        return m_error == 0;
+    }
+
+    Status commit()
+    {
+        if (m_error == 0)
+            m_error = m_replacement->finishWriting();
+        if (m_error == 0)
+            m_error = m_replacement->commit();
+        if (m_error != 0)
+            return Status::failure(
+                QStringLiteral("Cannot write file \"%1\". %2").arg(m_path, failureCause(m_error, m_folder)));
+        return Status::success();
+    }
+
+private:
+    QString m_path;
+    QString m_folder;
+    bool m_readOnly = false;
+    int m_error = 0;
+    std::unique_ptr<Replacement> m_replacement;
+};
+
+AtomicFileWriter::AtomicFileWriter(const QString &path) : m_impl(std::make_unique<Impl>(path)) {}
+AtomicFileWriter::~AtomicFileWriter() = default;
+
+Status AtomicFileWriter::open()
+{
+    return m_impl->open();
+}
+
+bool AtomicFileWriter::write(QByteArrayView bytes)
+{
+    return m_impl->write(bytes);
+}
+
+Status AtomicFileWriter::commit()
+{
+    return m_impl->commit();
+}
+
 Status writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    // Replacing by rename would succeed even on a read-only file; honour the
-    // file's own protection instead.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isWritable())
-        return Status::failure(
-            QStringLiteral("Cannot create file \"%1\". Access is denied.").arg(path));
-    // A link stays a link: the file it points to is what gets replaced.
-    const QString target = info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
-    const QString folder = QFileInfo(target).absolutePath();
-
     // Written with the system's own calls, so the cause of a failure is read
     // where it happened: a full disk or a locked folder says so.
-    Replacement replacement(target, folder);
-    if (const int error = replacement.open())
-        return Status::failure(QStringLiteral("Cannot create file \"%1\". %2").arg(path, failureCause(error, folder)));
-    int error = replacement.write(bytes);
-    if (error == 0)
-        error = replacement.commit();
-    if (error != 0)
-        return Status::failure(QStringLiteral("Cannot write file \"%1\". %2").arg(path, failureCause(error, folder)));
-    return Status::success();
+    AtomicFileWriter file(path);
+    if (const Status opened = file.open(); !opened)
+        return opened;
+    file.write(bytes);
+    return file.commit();
 }
 
 } // namespace tagloom

@@ -1,6 +1,7 @@
 #include "codetools/html_parser.h"
 
 #include "codetools/pinned_runs.h"
+#include "codetools/tag_tokens.h"
 #include "base/list_file.h"
 #include "base/text_codec.h"
 
@@ -261,8 +262,7 @@ THTMLParser::~THTMLParser() = default;
 
 TagParamTokens::TagParamTokens(QStringView rawTag) : m_p(rawTag.utf16()), m_n(rawTag.size()), m_i(0)
 {
-    while (m_i < m_n && m_p[m_i] != u' ')
-        ++m_i;
+    m_i = tag_tokens::nameEnd(m_p, m_n);
     m_name = QStringView(m_p, m_i);
     if (m_i < m_n)
         ++m_i; // the space after the name
@@ -270,44 +270,14 @@ TagParamTokens::TagParamTokens(QStringView rawTag) : m_p(rawTag.utf16()), m_n(ra
 
 bool TagParamTokens::next(THTMLParam &param)
 {
-    // Locals, so that writing the views does not make the compiler reload
-    // the position from memory on every character.
-    const char16_t *const p = m_p;
-    const qsizetype n = m_n;
-    qsizetype i = m_i;
-    while (i < n) {
-        // A token runs to a space outside double quotes; quotes stay in it.
-        const qsizetype tokenStart = i;
-        qsizetype eq = -1;
-        bool quoted = false;
-        for (; i < n && (quoted || p[i] != u' '); ++i) {
-            if (p[i] == u'"')
-                quoted = !quoted;
-            else if (p[i] == u'=' && eq < 0)
-                eq = i;
-        }
-        const qsizetype tokenEnd = i;
-        if (i < n) // the one space after the token
-            ++i;
-        if (tokenEnd == tokenStart)
-            continue;
-        m_i = i;
-        param.RawText = QStringView(p + tokenStart, tokenEnd - tokenStart);
-        param.Name = QStringView(p + tokenStart, (eq < 0 ? tokenEnd : eq) - tokenStart);
-        param.Value = QStringView();
-        if (eq >= 0) {
-            const char16_t *value = p + eq + 1;
-            qsizetype size = tokenEnd - eq - 1;
-            if (size > 1 && value[0] == u'"' && value[size - 1] == u'"') {
-                ++value;
-                size -= 2;
-            }
-            param.Value = QStringView(value, size);
-        }
-        return true;
-    }
-    m_i = i;
-    return false;
+    tag_tokens::Token token;
+    if (!tag_tokens::nextToken(m_p, m_n, m_i, token))
+        return false;
+    param.RawText = QStringView(m_p + token.start, token.end - token.start);
+    param.Name = QStringView(m_p + token.start, token.nameEnd - token.start);
+    param.Value = token.nameEnd == token.end ? QStringView()
+                                             : QStringView(m_p + token.valueStart, token.valueEnd - token.valueStart);
+    return true;
 }
 
 void THTMLParser::addTag(QStringView raw)

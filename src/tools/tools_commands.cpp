@@ -1,5 +1,6 @@
 #include "tools/tools_commands.h"
 
+#include "base/file_io.h"
 #include "base/text_codec.h"
 #include "codetools/document_analysis.h"
 #include "codetools/html_compressor.h"
@@ -9,7 +10,9 @@
 #include "tools/tool_output.h"
 
 #include <QFile>
+#include <atomic>
 #include <functional>
+#include <thread>
 
 namespace tagloom {
 
@@ -17,13 +20,16 @@ namespace {
 
 constexpr int kUsageError = 2;
 
-// Peak memory per input byte, with some room: the tools benchmark measures
-// about 3.1 for validate and rtf2html and 1.1 for compress, on pages in
-// lines, on one 100 MB line and on a tag with a million attributes. Rarer
-// shapes take more (one tag spread over a million lines copies its text);
-// running out of memory then still ends with a message.
-constexpr InputDemand kValidate{"validate", 3.5};
-constexpr InputDemand kCompress{"compress", 1.5};
+// Peak memory per input byte, with some room. validate and compress read a
+// page in blocks and keep only what is under way: ordinary pages need a few
+// MiB whatever their size. What they keep can be as long as the page (one
+// tag; for compress, a centred paragraph whose </p> is at the end, or a tag
+// that never ends), hence one byte per byte. rtf2html: the tools benchmark
+// measures about 3.1 on 100 MB of rich text. Rarer shapes take more (an
+// attribute name as long as the page is copied upper-cased and again in its
+// message); running out of memory then still ends with a message.
+constexpr InputDemand kValidate{"validate", 1.0};
+constexpr InputDemand kCompress{"compress", 1.0};
 constexpr InputDemand kRtfToHtml{"convert", 3.5};
 
 const char kUsage[] =
@@ -100,35 +106,64 @@ void appendField(QString &line, QStringView field)
     }
 }
 
+// A field of a validate line in the page's own bytes, escaped as
+// appendField escapes text.
+void writeField(ToolOutput &out, QByteArrayView field)
+{
+    qsizetype plain = 0; // the start of bytes written as they are
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const char *escaped = nullptr;
+        switch (field[i]) {
+        case '\\': escaped = "\\\\"; break;
+        case '\t': escaped = "\\t"; break;
+        case '\n': escaped = "\\n"; break;
+        case '\r': escaped = "\\r"; break;
+        default: continue;
+        }
+        out.write(field.sliced(plain, i - plain));
+        out.write(QByteArrayView(escaped));
+        plain = i + 1;
+    }
+    out.write(field.sliced(plain));
+}
+
 enum class Validated { Clean, ErrorFound, NotRead };
 
-// One file's findings, each line written as soon as it is found.
+// One file's findings, each line written as soon as it is found, while the
+// file is read block by block. The fields keep the page's own bytes: that
+// is its encoding, UTF-8 or one byte per character.
 Validated validateFile(const QString &file, ToolOutput &out, ToolOutput &err)
 {
-    auto bytes = readToolInput(file, kValidate);
-    if (!bytes) {
-        fail(err, bytes.error);
-        return Validated::NotRead;
-    }
     QString escapedName;
     appendField(escapedName, file);
     const QByteArray namePart = QFile::encodeName(escapedName) + '\t';
-    const auto encoding =
-        detectEncoding(*bytes) == TextEncoding::Utf8 ? QStringConverter::Utf8 : QStringConverter::Latin1;
     bool errorFound = false;
-    QString line;
-    scanFindings(*bytes, [&](const AnalysisFinding &finding) {
-        line.clear();
-        appendField(line, finding.invalid);
-        line += QLatin1Char('\t');
-        appendField(line, finding.message);
-        line += QLatin1Char('\t');
-        appendField(line, finding.type);
-        line += QLatin1Char('\n');
+    PageAnalysis analysis([&](const AnalysisFinding &finding) {
         out.write(namePart);
-        out.write(line, encoding);
-        errorFound = errorFound || finding.type == u"Error";
+        writeField(out, finding.invalid);
+        out.write("\t");
+        writeField(out, finding.message);
+        out.write("\t");
+        writeField(out, finding.type);
+        out.write("\n");
+        errorFound = errorFound || finding.isError();
     });
+    ToolInput input;
+    if (const Status opened = input.open(file, kValidate); !opened) {
+        fail(err, opened.error);
+        return Validated::NotRead;
+    }
+    while (true) {
+        const Result<QByteArrayView> block = input.next();
+        if (!block) {
+            fail(err, block.error);
+            return Validated::NotRead;
+        }
+        if (block->isEmpty())
+            break;
+        analysis.feed(*block);
+    }
+    analysis.finish();
     return errorFound ? Validated::ErrorFound : Validated::Clean;
 }
 
@@ -176,17 +211,32 @@ int compress(QStringList arguments, ToolOutput &out, ToolOutput &err)
     }
     if (arguments.size() != 2)
         return usage(err, QStringLiteral("compress needs an input and an output file"));
-    {
-        auto input = readToolInput(arguments.at(0), kCompress);
-        if (!input)
-            return fail(err, input.error);
-        compressor.LoadBytes(*input);
-    } // the compressor now holds the only copy, which its passes rewrite in place
-    compressor.Compress();
-    if (const Status saved = compressor.SaveFile(arguments.at(1)); !saved)
+    ToolInput input;
+    if (const Status opened = input.open(arguments.at(0), kCompress); !opened)
+        return fail(err, opened.error);
+    AtomicFileWriter output(arguments.at(1));
+    if (const Status opened = output.open(); !opened)
+        return fail(err, opened.error);
+    // Read, compressed and written piece by piece, the later passes and the
+    // writing on a second core where there is one; the output takes its
+    // place only when all of it is written.
+    std::atomic<bool> writing = true;
+    const auto threads = std::thread::hardware_concurrency() > 1 ? CompressorStream::Threads::Two
+                                                                 : CompressorStream::Threads::One;
+    CompressorStream stream(compressor, [&](QByteArrayView piece) { writing = output.write(piece); }, threads);
+    while (writing) {
+        const Result<QByteArrayView> block = input.next();
+        if (!block)
+            return fail(err, block.error);
+        if (block->isEmpty()) {
+            stream.finish();
+            break;
+        }
+        stream.write(*block);
+    }
+    if (const Status saved = output.commit(); !saved)
         return fail(err, saved.error);
-    out << "Original size: " << compressor.SourceSize() << " bytes\nNew size: " << qint64(compressor.Buffer().size())
-        << " bytes\n";
+    out << "Original size: " << stream.bytesIn() << " bytes\nNew size: " << stream.bytesOut() << " bytes\n";
     return 0;
 }
 

@@ -71,4 +71,31 @@ TEST(FileIo, AReplacedFileKeepsItsModeAndItsLink)
     EXPECT_EQ(test::folderEntries(folder.path()), (QStringList{QStringLiteral("link.htm"), QStringLiteral("real.htm")}));
 }
 
+// A file written piece by piece, past the stretches that are sent to the
+// disk while the rest is written, replaces the old one only when committed;
+// dropped before, it leaves the folder as it was.
+TEST(FileIo, AFileWrittenInPiecesTakesItsPlaceOnlyWhenCommitted)
+{
+    QByteArray content;
+    for (int i = 0; content.size() < 10 * 1024 * 1024; ++i)
+        content += "<p>line " + QByteArray::number(i) + "</p>\r\n";
+    for (const bool commit : {true, false}) {
+        test::TempDataFolder folder(false);
+        const QString path = folder.file(QStringLiteral("/page.htm"));
+        test::writeBytes(path, "old");
+        const QStringList before = test::folderEntries(folder.path());
+        {
+            AtomicFileWriter file(path);
+            ASSERT_TRUE(file.open());
+            for (qsizetype at = 0; at < content.size(); at += 65536)
+                ASSERT_TRUE(file.write(QByteArrayView(content).sliced(at, std::min<qsizetype>(65536, content.size() - at))));
+            if (commit) {
+                ASSERT_TRUE(file.commit());
+            }
+        }
+        EXPECT_EQ(test::readBytes(path), commit ? content : QByteArray("old")) << (commit ? "committed" : "dropped");
+        EXPECT_EQ(test::folderEntries(folder.path()), before) << (commit ? "committed" : "dropped");
+    }
+}
+
 } // namespace

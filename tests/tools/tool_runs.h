@@ -27,4 +27,10 @@ ToolRun runTools(const QStringList &arguments, const ToolSetup &setup = {});
 // For ToolSetup::inChild: the child may map at most `bytes`, as under ulimit -v.
 std::function<void()> addressSpaceLimit(rlim_t bytes);
 
+// The peak resident memory of one run in bytes, as /usr/bin/time reports it,
+// or -1 when it could not be measured or the run did not end with status 0
+// or 1. (A child started from the test itself would count the test's own
+// memory in its peak.)
+qint64 peakMemoryOfRun(const QStringList &arguments);
+
 } // namespace tagloom::test

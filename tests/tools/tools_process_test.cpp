@@ -88,8 +88,9 @@ TEST(ToolsProgram, InputsThatNeverEndOrDoNotFitAreRefused)
             file.write(piece);
     }
     const QByteArray small = "<FONT FOO=1>x</FONT>\r\n";
-    // Each child may map 160 MiB: the program's work on 48 MiB does not fit
-    // in that, and the tiny page does.
+    // Each child may map 100 MiB, about half of it taken by the program
+    // itself: the work on 48 MiB does not fit in the rest, and the tiny page
+    // does.
     const struct {
         const char *name;
         QStringList arguments;
@@ -106,7 +107,7 @@ TEST(ToolsProgram, InputsThatNeverEndOrDoNotFitAreRefused)
         {"a small page on standard input", {QStringLiteral("validate"), QStringLiteral("-")}, small, 1, ""},
     };
     for (const auto &row : rows) {
-        const test::ToolRun run = test::runTools(row.arguments, {test::addressSpaceLimit(160 * kMiB), {}, row.standardInput});
+        const test::ToolRun run = test::runTools(row.arguments, {test::addressSpaceLimit(100 * kMiB), {}, row.standardInput});
         EXPECT_EQ(run.exitStatus, QProcess::NormalExit) << row.name;
         EXPECT_EQ(run.status, row.exitCode) << row.name << ": " << run.err.constData();
         EXPECT_TRUE(run.err.contains(row.message)) << row.name << ": " << run.err.constData();
@@ -115,15 +116,16 @@ TEST(ToolsProgram, InputsThatNeverEndOrDoNotFitAreRefused)
 
 // The rows are written as they are found, and a tag's million parameters
 // are never listed: 3 MB of page runs in a small, fixed address space.
-// A tag spread over a million lines takes more than the check before the
-// work allows for: the program runs out of memory, says so and ends.
+// One attribute name as long as its page is copied twice more (upper-cased,
+// and in its message), which takes more than the check before the work
+// allows for: the program runs out of memory, says so and ends.
 TEST(ToolsProgram, RunningOutOfMemoryMidWayIsReported)
 {
     SKIP_UNDER_ADDRESS_LIMITS;
     test::TempDataFolder folder(false);
-    folder.write(QStringLiteral("/tag.htm"), "<td " + QByteArray("abc=1 def\r\n").repeated(2000000) + ">");
+    folder.write(QStringLiteral("/tag.htm"), "<td " + QByteArray(24 * kMiB, 'a') + ">");
     const test::ToolRun run = test::runTools({QStringLiteral("validate"), folder.file(QStringLiteral("/tag.htm"))},
-                                             {test::addressSpaceLimit(160 * kMiB), {}, {}});
+                                             {test::addressSpaceLimit(100 * kMiB), {}, {}});
     EXPECT_EQ(run.exitStatus, QProcess::NormalExit);
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(run.err.contains("tagloom-tools: out of memory")) << run.err.constData();
@@ -145,6 +147,38 @@ TEST(ToolsProgram, AMillionFindingsNeedNoMoreMemoryThanTheirPage)
     const QByteArray written = test::readBytes(rows);
     EXPECT_EQ(written.count('\n'), 1000000);
     EXPECT_TRUE(written.endsWith("\tP9\tUNKNOWN PROPERTY: P9 IN <TD>\tError\n"));
+}
+
+// Both read their page in blocks and keep only what is under way, so their
+// peak memory is about that of the program alone, whatever the page's size.
+TEST(ToolsProgram, ValidateAndCompressNeverHoldTheirPageWhole)
+{
+    SKIP_UNDER_ADDRESS_LIMITS;
+    test::TempDataFolder folder(false);
+    const QString page = folder.file(QStringLiteral("/page.htm"));
+    {
+        QFile file(page);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        const QByteArray piece =
+            QByteArray("<p class=\"x\">text  <b>bold</b> &amp;</p>\r\n<td nowrap bgcolor=red>\n").repeated(4096);
+        for (qsizetype written = 0; written < qsizetype(48 * kMiB); written += piece.size())
+            file.write(piece);
+    }
+    const QString out = folder.file(QStringLiteral("/out.htm"));
+    const struct {
+        const char *name;
+        QStringList arguments;
+    } rows[] = {
+        {"validate", {QStringLiteral("validate"), page}},
+        {"compress", {QStringLiteral("compress"), page, out}},
+    };
+    for (const auto &row : rows) {
+        const qint64 peak = test::peakMemoryOfRun(row.arguments);
+        if (peak < 0 && !QFile::exists(QStringLiteral("/usr/bin/time")))
+            GTEST_SKIP() << "/usr/bin/time measures the peak; it is not installed";
+        EXPECT_GT(peak, 0) << row.name;
+        EXPECT_LT(peak, qint64(24 * kMiB)) << row.name << ": " << peak / qint64(kMiB) << " MiB";
+    }
 }
 
 // As root the folder's permission bits stop nothing, so the program runs as

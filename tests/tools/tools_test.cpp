@@ -1,3 +1,4 @@
+#include "codetools/html_compressor.h"
 #include "common/temp_data.h"
 #include "tool_runs.h"
 
@@ -119,6 +120,33 @@ TEST(Tools, CompressAndRtfAndUsage)
     EXPECT_TRUE(none.err.contains("Usage: tagloom-tools"));
     EXPECT_EQ(tools({QStringLiteral("frobnicate")}).status, 2);
     EXPECT_EQ(tools({QStringLiteral("--help")}).status, 0);
+}
+
+// compress reads and writes in pieces, from a file or from standard input
+// alike, and writes the bytes the compressor makes of the whole page.
+TEST(Tools, CompressWritesWhatTheCompressorMakesOfTheWholePage)
+{
+    test::TempDataFolder folder(false);
+    const QByteArray page =
+        QByteArray("<P ALIGN=\"center\">a  b</P>\r\n<td nowrap><img alt=\"x y\" src=\"a.gif\">\r\n\r\n").repeated(30000);
+    folder.write(QStringLiteral("/in.htm"), page);
+    THTMLCompressor whole;
+    whole.LoadBytes(page);
+    whole.Compress();
+    const QString fromFile = folder.file(QStringLiteral("/file.htm"));
+    const QString fromInput = folder.file(QStringLiteral("/input.htm"));
+    const test::ToolRun file = tools({QStringLiteral("compress"), folder.file(QStringLiteral("/in.htm")), fromFile});
+    const test::ToolRun input = test::runTools({QStringLiteral("compress"), QStringLiteral("-"), fromInput}, {{}, {}, page});
+    EXPECT_EQ(file.status, 0) << file.err.constData();
+    EXPECT_EQ(input.status, 0) << input.err.constData();
+    EXPECT_EQ(folder.read(QStringLiteral("/file.htm")), whole.Buffer());
+    EXPECT_EQ(folder.read(QStringLiteral("/input.htm")), whole.Buffer());
+    const QByteArray sizes = QStringLiteral("Original size: %1 bytes\nNew size: %2 bytes\n")
+                                 .arg(page.size())
+                                 .arg(whole.Buffer().size())
+                                 .toUtf8();
+    EXPECT_EQ(file.out, sizes);
+    EXPECT_EQ(input.out, sizes);
 }
 
 // A full disk names its cause instead of "Unknown error".
