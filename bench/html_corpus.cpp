@@ -24,6 +24,44 @@ QByteArray installedPages(qsizetype limit)
     return corpus;
 }
 
+namespace {
+
+QStringList installedPagePaths()
+{
+    QStringList paths;
+    QDirIterator it(QStringLiteral("/usr/share/doc"), {QStringLiteral("*.html"), QStringLiteral("*.htm")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        paths << it.next();
+    return paths;
+}
+
+} // namespace
+
+bool writeInstalledPages(const QString &path, qsizetype size)
+{
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    const QStringList paths = installedPagePaths();
+    qsizetype written = 0;
+    for (qsizetype round = 0; written < size; ++round) {
+        const qsizetype before = written;
+        for (const QString &page : paths) {
+            QFile in(page);
+            if (!in.open(QIODevice::ReadOnly))
+                continue;
+            const QByteArray bytes = in.readAll().left(size - written);
+            written += out.write(bytes);
+            if (written >= size)
+                break;
+        }
+        if (written == before) // no pages: a generated one stands in
+            written += out.write(installedPages(size - written));
+    }
+    return out.error() == QFileDevice::NoError;
+}
+
 QByteArray oneLinePage(qsizetype size)
 {
     return repeated("<p class=\"note\">Some text &amp; more text,   <b>bold</b> &#65; "

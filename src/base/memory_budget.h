@@ -1,6 +1,7 @@
 #pragma once
-// How much more memory this process may use: the smaller of what the system
-// has available and what the process's address-space limit still leaves.
+// How much more memory this process may use: the least of the room under its
+// address-space and data limits, the memory the system has available and the
+// room left in its control group.
 
 #include <QtGlobal>
 

@@ -1,7 +1,7 @@
 #include "codetools/analysis_rules.h"
 
-#include <QString>
-#include <QStringList>
+#include <QByteArray>
+#include <QList>
 #include <algorithm>
 #include <bitset>
 #include <vector>
@@ -91,9 +91,9 @@ const char *const kSuperseded[] = {"FONT", "CENTER", "BASEFONT", "S", "STRIKE", 
 class NameTable {
 public:
     // Adds `name` (once) and returns its index.
-    int add(const QString &name)
+    int add(const QByteArray &name)
     {
-        const int found = find(name);
+        const int found = find(QByteArrayView(name));
         if (found >= 0)
             return found;
         m_names.push_back(name);
@@ -101,25 +101,48 @@ public:
         rehash();
         return int(m_names.size()) - 1;
     }
-    int find(QStringView name) const
+    int find(QStringView name) const { return find(name.utf16(), name.size()); }
+    int find(QByteArrayView name) const
     {
-        if (name.size() > m_longest || m_slots.empty())
-            return -1;
-        for (size_t slot = hash(name) & m_mask;; slot = (slot + 1) & m_mask) {
-            const int index = m_slots[slot];
-            if (index < 0 || QStringView(m_names[size_t(index)]) == name)
-                return index;
-        }
+        return find(reinterpret_cast<const unsigned char *>(name.data()), name.size());
     }
     size_t size() const { return m_names.size(); }
 
 private:
-    static size_t hash(QStringView name)
+    // Names are ASCII, so a name in UTF-16 and the same name in bytes hash
+    // and compare alike, unit by unit.
+    template <typename Unit>
+    int find(const Unit *name, qsizetype size) const
+    {
+        if (size > m_longest || m_slots.empty())
+            return -1;
+        for (size_t slot = hash(name, size) & m_mask;; slot = (slot + 1) & m_mask) {
+            const int index = m_slots[slot];
+            if (index < 0 || equal(m_names[size_t(index)], name, size))
+                return index;
+        }
+    }
+    template <typename Unit>
+    static bool equal(const QByteArray &known, const Unit *name, qsizetype size)
+    {
+        if (known.size() != size)
+            return false;
+        for (qsizetype i = 0; i < size; ++i)
+            if (Unit(static_cast<unsigned char>(known[i])) != name[i])
+                return false;
+        return true;
+    }
+    template <typename Unit>
+    static size_t hash(const Unit *name, qsizetype size)
     {
         size_t h = 1469598103934665603ull;
-        for (const QChar c : name)
-            h = (h ^ c.unicode()) * 1099511628211ull;
+        for (qsizetype i = 0; i < size; ++i)
+            h = (h ^ size_t(name[i])) * 1099511628211ull;
         return h ^ (h >> 29);
+    }
+    static size_t hash(const QByteArray &name)
+    {
+        return hash(reinterpret_cast<const unsigned char *>(name.constData()), name.size());
     }
     void rehash()
     {
@@ -136,7 +159,7 @@ private:
         }
     }
 
-    std::vector<QString> m_names;
+    std::vector<QByteArray> m_names;
     std::vector<int> m_slots; // indexes into m_names, -1 for a free slot
     size_t m_mask = 0;
     qsizetype m_longest = 0;
@@ -162,25 +185,25 @@ struct RuleTable {
     {
         auto addAttributes = [this](std::bitset<kMaxAttributes> &set, auto begin, auto end) {
             for (auto it = begin; it != end; ++it)
-                set.set(size_t(attributes.add(QString::fromLatin1(*it))));
+                set.set(size_t(attributes.add(QByteArray(*it))));
         };
         for (const RuleRow &row : kRules) {
             std::bitset<kMaxAttributes> permitted;
-            const QStringList own = QString::fromLatin1(row.attributes).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            for (const QString &a : own)
-                permitted.set(size_t(attributes.add(a)));
+            for (const QByteArray &a : QByteArray(row.attributes).split(' '))
+                if (!a.isEmpty()) // a row without attributes of its own
+                    permitted.set(size_t(attributes.add(a)));
             if (row.groups & Common)
                 addAttributes(permitted, std::begin(kCommon), std::end(kCommon));
             if (row.groups & Form)
                 addAttributes(permitted, std::begin(kForm), std::end(kForm));
-            for (const QString &e : QString::fromLatin1(row.elements).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            for (const QByteArray &e : QByteArray(row.elements).split(' ')) {
                 elements.add(e);
                 rules.push_back({permitted});
             }
         }
         Q_ASSERT(attributes.size() <= kMaxAttributes && rules.size() == elements.size());
         for (const char *name : kSuperseded)
-            superseded.add(QString::fromLatin1(name));
+            superseded.add(QByteArray(name));
     }
 };
 
@@ -192,10 +215,21 @@ const RuleTable &table()
 
 } // namespace
 
-const ElementRule *findElementRule(QStringView element)
+template <typename Name>
+const ElementRule *findRule(Name element)
 {
     const int index = table().elements.find(element);
     return index < 0 ? nullptr : &table().rules[size_t(index)];
+}
+
+const ElementRule *findElementRule(QStringView element)
+{
+    return findRule(element);
+}
+
+const ElementRule *findElementRule(QByteArrayView element)
+{
+    return findRule(element);
 }
 
 bool attributePermitted(const ElementRule &rule, QStringView attribute)
@@ -204,7 +238,18 @@ bool attributePermitted(const ElementRule &rule, QStringView attribute)
     return index >= 0 && rule.attributes.test(size_t(index));
 }
 
+bool attributePermitted(const ElementRule &rule, QByteArrayView attribute)
+{
+    const int index = table().attributes.find(attribute);
+    return index >= 0 && rule.attributes.test(size_t(index));
+}
+
 bool isSupersededElement(QStringView element)
+{
+    return table().superseded.find(element) >= 0;
+}
+
+bool isSupersededElement(QByteArrayView element)
 {
     return table().superseded.find(element) >= 0;
 }

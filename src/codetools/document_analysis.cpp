@@ -1,78 +1,190 @@
 #include "codetools/document_analysis.h"
 
+#include "base/text_codec.h"
 #include "codetools/analysis_rules.h"
 #include "codetools/html_parser.h"
+#include "codetools/html_tag_stream.h"
+#include "codetools/tag_tokens.h"
+
+#include <QStringDecoder>
+#include <string>
 
 namespace tagloom {
 
 namespace {
 
-QString joined(std::initializer_list<QStringView> pieces)
+// Views of the two kinds of text a tag is checked in: the parser's UTF-16
+// nodes and a page's own bytes.
+QStringView viewOf(const std::u16string &text)
 {
-    qsizetype size = 0;
-    for (const QStringView piece : pieces)
-        size += piece.size();
-    QString out;
-    out.reserve(size);
-    for (const QStringView piece : pieces)
-        out.append(piece);
-    return out;
+    return QStringView(text.data(), qsizetype(text.size()));
+}
+QByteArrayView viewOf(const std::string &text)
+{
+    return QByteArrayView(text.data(), qsizetype(text.size()));
 }
 
-// The findings of one node, appended to `rows`.
+// The findings of one tag, from its raw text, handed to `report` as
+// (invalid, message, type); names are upper-cased into reused strings and
+// the message is built in one.
+template <typename Char>
 class TagChecker {
 public:
-    explicit TagChecker(QVector<AnalysisRow> &rows) : m_rows(rows) {}
-    void check(const THTMLNode &node)
+    using String = std::basic_string<Char>;
+
+    template <typename Report>
+    void check(const Char *raw, qsizetype n, Report &&report)
     {
-        const auto *tag = std::get_if<THTMLTag>(&node);
-        if (!tag)
-            return;
-        if (const ElementRule *rule = findElementRule(tag->Name)) {
-            for (const THTMLParam &param : tag->Params) {
-                if (!attributePermitted(*rule, param.Name))
-                    m_rows.append({param.Name.toString(),
-                                   joined({u"UNKNOWN PROPERTY: ", param.Name, u" IN <", tag->Name, u">"}), m_error});
+        const qsizetype nameEnd = tag_tokens::nameEnd(raw, n);
+        upperInto(m_tag, raw, nameEnd);
+        const auto tag = viewOf(m_tag);
+        if (const ElementRule *rule = findElementRule(tag)) {
+            qsizetype at = nameEnd < n ? nameEnd + 1 : n;
+            tag_tokens::Token token;
+            while (tag_tokens::nextToken(raw, n, at, token)) {
+                upperInto(m_attribute, raw + token.start, token.nameEnd - token.start);
+                const auto attribute = viewOf(m_attribute);
+                if (!attributePermitted(*rule, attribute)) {
+                    message({"UNKNOWN PROPERTY: ", &m_attribute, " IN <", &m_tag, ">"});
+                    report(attribute, viewOf(m_message), kError);
+                }
             }
         }
-        if (isSupersededElement(tag->Name))
-            m_rows.append({tag->Name.toString(), joined({u"SUPERCEEDED/DISCONTINUED: <", tag->Name, u">"}),
-                           m_deprecated});
-    }
-    // The single all-clear row when nothing was found.
-    void finish()
-    {
-        if (m_rows.isEmpty())
-            m_rows.append({QString(), QStringLiteral("No errors found in this document."), QString()});
+        if (isSupersededElement(tag)) {
+            message({"SUPERCEEDED/DISCONTINUED: <", &m_tag, ">"});
+            report(tag, viewOf(m_message), kDeprecated);
+        }
     }
 
 private:
-    QVector<AnalysisRow> &m_rows;
-    const QString m_error = QStringLiteral("Error");
-    const QString m_deprecated = QStringLiteral("Deprecated");
+    static void upperInto(String &out, const Char *p, qsizetype n)
+    {
+        out.assign(p, size_t(n));
+        for (Char &c : out)
+            if (c >= Char('a') && c <= Char('z'))
+                c = Char(c - 32);
+    }
+
+    // A message of ASCII texts and names.
+    struct Piece {
+        Piece(const char *ascii) : ascii(ascii) {}
+        Piece(const String *name) : name(name) {}
+        const char *ascii = nullptr;
+        const String *name = nullptr;
+    };
+    void message(std::initializer_list<Piece> pieces)
+    {
+        m_message.clear();
+        for (const Piece &piece : pieces) {
+            if (piece.name)
+                m_message += *piece.name;
+            else
+                for (const char *c = piece.ascii; *c; ++c)
+                    m_message += Char(*c);
+        }
+    }
+
+    static constexpr const char *kError = "Error";
+    static constexpr const char *kDeprecated = "Deprecated";
+
+    String m_tag;       // the tag's name, upper-cased
+    String m_attribute; // the parameter's name, upper-cased
+    String m_message;
 };
+
+} // namespace
+
+class PageAnalysis::Work {
+public:
+    explicit Work(Visit visit)
+        : m_visit(std::move(visit)), m_tags([this](QByteArrayView raw) { checkTag(raw); })
+    {
+    }
+    HtmlTagStream &tags() { return m_tags; }
+    qint64 count() const { return m_count; }
+
+private:
+    void checkTag(QByteArrayView raw)
+    {
+        m_checker.check(raw.data(), raw.size(), [this](QByteArrayView invalid, QByteArrayView message, const char *type) {
+            ++m_count;
+            m_visit({invalid, message, QByteArrayView(type)});
+        });
+    }
+
+    Visit m_visit;
+    TagChecker<char> m_checker;
+    HtmlTagStream m_tags;
+    qint64 m_count = 0;
+};
+
+PageAnalysis::PageAnalysis(Visit visit) : m_work(std::make_unique<Work>(std::move(visit))) {}
+PageAnalysis::~PageAnalysis() = default;
+
+void PageAnalysis::feed(QByteArrayView bytes)
+{
+    m_work->tags().feed(bytes);
+}
+
+void PageAnalysis::finish()
+{
+    m_work->tags().finish();
+}
+
+qint64 PageAnalysis::count() const
+{
+    return m_work->count();
+}
+
+qint64 scanFindings(QByteArrayView fileBytes, const PageAnalysis::Visit &visit)
+{
+    PageAnalysis analysis(visit);
+    analysis.feed(fileBytes);
+    analysis.finish();
+    return analysis.count();
+}
+
+namespace {
+
+QVector<AnalysisRow> withAllClear(QVector<AnalysisRow> rows)
+{
+    if (rows.isEmpty())
+        rows.append({QString(), QStringLiteral("No errors found in this document."), QString()});
+    return rows;
+}
 
 } // namespace
 
 QVector<AnalysisRow> analyseDocument(const THTMLParser &parsed)
 {
     QVector<AnalysisRow> rows;
-    TagChecker checker(rows);
-    for (const THTMLNode &node : parsed.Nodes)
-        checker.check(node);
-    checker.finish();
-    return rows;
+    TagChecker<char16_t> checker;
+    for (const THTMLNode &node : parsed.Nodes) {
+        const auto *tag = std::get_if<THTMLTag>(&node);
+        if (!tag)
+            continue;
+        checker.check(tag->RawText.utf16(), tag->RawText.size(),
+                      [&rows](QStringView invalid, QStringView message, const char *type) {
+                          rows.append({invalid.toString(), message.toString(), QString::fromLatin1(type)});
+                      });
+    }
+    return withAllClear(std::move(rows));
 }
 
 QVector<AnalysisRow> analyseFile(const QByteArray &fileBytes)
 {
-    // The nodes are checked as they come and never kept.
+    // Findings are in the page's own bytes; they read as the page does. A
+    // name may begin with a byte-order mark, which is a character there.
+    const bool utf8 = isValidUtf8(fileBytes);
+    const auto text = [utf8](QByteArrayView bytes) {
+        return utf8 ? QString(QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)(bytes))
+                    : QString::fromLatin1(bytes);
+    };
     QVector<AnalysisRow> rows;
-    TagChecker checker(rows);
-    THTMLParser parser;
-    parser.ScanBytes(fileBytes, [&checker](const THTMLNode &node) { checker.check(node); });
-    checker.finish();
-    return rows;
+    scanFindings(fileBytes, [&](const AnalysisFinding &f) {
+        rows.append({text(f.invalid), text(f.message), text(f.type)});
+    });
+    return withAllClear(std::move(rows));
 }
 
 } // namespace tagloom

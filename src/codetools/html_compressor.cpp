@@ -10,17 +10,18 @@ namespace tagloom {
 
 namespace {
 
-// Runs passes in place over the text; only a text shared with someone else
-// (the caller's copy) is copied first.
+const char *const kCentredOpenings[] = {"<p align=center>", "<p align=\"center\">"};
+
+// Runs passes in place over the whole text; only a text shared with someone
+// else (the caller's copy) is copied first.
 class PassRunner {
 public:
     explicit PassRunner(QByteArray text) : m_text(std::move(text)) {}
 
-    template <typename Pass>
-    void run(Pass pass)
+    void run(std::unique_ptr<compressor::Pass> pass)
     {
         char *bytes = m_text.data();
-        m_text.truncate(pass(bytes, m_text.size(), bytes));
+        m_text.truncate(pass->run(bytes, m_text.size(), bytes, true).written);
     }
 
     const QByteArray &current() const { return m_text; }
@@ -86,9 +87,7 @@ void runLineBreakPasses(PassRunner &runner, bool all, bool webbots)
             break;
         if (!containsBreak(runner.current(), step.find) && !(step.crLed && webbotsLeft))
             continue;
-        runner.run([&](const char *in, qsizetype n, char *out) {
-            return compressor::removeLineBreaks(in, n, out, step.pass, webbots);
-        });
+        runner.run(compressor::lineBreakPass(step.pass, webbots));
         if (webbotsLeft && step.crLed)
             webbotsLeft = containsWebbot(runner.current());
     }
@@ -126,20 +125,16 @@ void THTMLCompressor::Compress()
         return;
     PassRunner runner(std::move(m_buffer));
     if (InvCommas && containsByte(runner.current(), '"'))
-        runner.run(compressor::removeQuotes);
+        runner.run(compressor::quotePass());
     if (AllReturns || Returns)
         runLineBreakPasses(runner, AllReturns, Webbots);
     if (Spaces && containsByte(runner.current(), ' '))
-        runner.run(compressor::squeezeSpaces);
+        runner.run(compressor::spacePass());
     if (SimpleTags || BlockquoteToUl)
-        runner.run([this](const char *in, qsizetype n, char *out) {
-            return compressor::shortenTags(in, n, out, SimpleTags, BlockquoteToUl);
-        });
+        runner.run(compressor::tagPass(SimpleTags, BlockquoteToUl));
     if (Center && containsTag(runner.current(), "<p align="))
-        for (const char *opening : {"<p align=center>", "<p align=\"center\">"})
-            runner.run([opening](const char *in, qsizetype n, char *out) {
-                return compressor::centreParagraphs(in, n, out, opening);
-            });
+        for (const char *opening : kCentredOpenings)
+            runner.run(compressor::centrePass(opening));
     m_buffer = runner.take();
     m_compressedSize = m_buffer.size();
     m_compressed = true;

@@ -8,7 +8,10 @@
 #include "base/result.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <functional>
+#include <memory>
 
 namespace tagloom {
 
@@ -49,6 +52,43 @@ private:
     bool m_compressed = false;
     qint64 m_sourceSize = 0;
     qint64 m_compressedSize = 0;
+};
+
+// The passes THTMLCompressor's switches choose, over a page that arrives
+// piece by piece: the result comes out piece by piece too, the same bytes
+// Compress gives for the whole page. Only what the passes have yet to decide
+// is kept between pieces, usually a few bytes each; a construct decided only
+// far ahead (a paragraph whose "</p>" is a megabyte away, a tag that never
+// ends) is kept until it is decided.
+class CompressorStream {
+public:
+    // Each piece of the result, valid only during the call.
+    using Sink = std::function<void(QByteArrayView)>;
+    // With two threads the later passes, and so the sink, run on a second
+    // thread a few pieces behind the caller's: the sink must share nothing
+    // unguarded with the caller, and is called for the last time before
+    // finish returns. An exception thrown there comes out of a later write
+    // or finish. A stream dropped before finish stops without finishing.
+    enum class Threads { One, Two };
+    CompressorStream(const THTMLCompressor &switches, Sink sink, Threads threads = Threads::One);
+    ~CompressorStream();
+    CompressorStream(const CompressorStream &) = delete;
+    CompressorStream &operator=(const CompressorStream &) = delete;
+
+    // The page's next bytes.
+    void write(QByteArrayView bytes);
+    // The end of the page: what is left comes out.
+    void finish();
+
+    qint64 bytesIn() const { return m_in; }
+    // Once finished.
+    qint64 bytesOut() const { return m_out; }
+
+private:
+    class Pipeline;
+    std::unique_ptr<Pipeline> m_pipeline;
+    qint64 m_in = 0;
+    qint64 m_out = 0;
 };
 
 } // namespace tagloom

@@ -1,125 +1,32 @@
 #include "codetools/html_compressor_passes.h"
+#include "codetools/html_compressor_stops.h"
 
 namespace tagloom::compressor {
 
 namespace {
 
-#ifdef __SSE2__
-__m128i loadAt(const char *p)
+// The end tag of a block at a "<" whose inside the replacing passes leave
+// alone, or none. The block runs from the start tag to the end tag's "<";
+// one without its end tag ends the pass, so the rest of the text is left
+// alone too.
+EndTag guardAfterLead(const char *s, qsizetype n, qsizetype at, bool textareaAndPre, bool scripts)
 {
-    return _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-}
-__m128i equals(__m128i block, char c)
-{
-    return _mm_cmpeq_epi8(block, _mm_set1_epi8(c));
-}
-__m128i folded(__m128i block)
-{
-    return _mm_or_si128(block, _mm_set1_epi8(0x20));
-}
-#endif
-
-bool isGuardLead(char c)
-{
-    c = char(c | 0x20);
-    return c == 't' || c == 'p' || c == 's';
-}
-
-// Where the space pass may have work: a space in a run, before ">" or after
-// ">", or a "<" that may open a guarded block. Most spaces in text are none
-// of these.
-qsizetype nextSpaceStop(const char *s, qsizetype n, qsizetype from)
-{
-    const auto isStop = [s, n](qsizetype i) {
-        if (s[i] == ' ')
-            return (i > 0 && s[i - 1] == '>') || (i + 1 < n && (s[i + 1] == ' ' || s[i + 1] == '>'));
-        return s[i] == '<' && i + 1 < n && isGuardLead(s[i + 1]);
-    };
-    if (from == 0 && n > 0) {
-        if (isStop(0))
-            return 0;
-        from = 1;
-    }
-#ifdef __SSE2__
-    for (; from + 17 <= n; from += 16) {
-        const __m128i prev = loadAt(s + from - 1);
-        const __m128i here = loadAt(s + from);
-        const __m128i next = loadAt(s + from + 1);
-        const __m128i nextFolded = folded(next);
-        const __m128i space = _mm_and_si128(
-            equals(here, ' '), _mm_or_si128(equals(prev, '>'), _mm_or_si128(equals(next, ' '), equals(next, '>'))));
-        const __m128i guard = _mm_and_si128(
-            equals(here, '<'),
-            _mm_or_si128(equals(nextFolded, 't'), _mm_or_si128(equals(nextFolded, 'p'), equals(nextFolded, 's'))));
-        if (const int mask = _mm_movemask_epi8(_mm_or_si128(space, guard)))
-            return from + __builtin_ctz(unsigned(mask));
-    }
-#endif
-    for (; from < n; ++from)
-        if (isStop(from))
-            return from;
-    return n;
-}
-
-bool isSwapLead(char c)
-{
-    c = char(c | 0x20);
-    return c == 's' || c == 'e' || c == 'b';
-}
-
-// Where the tag pass may have work: "<" or "</" followed by s, e or b (any
-// case), which covers the swapped tags and <script>.
-qsizetype nextSwapStop(const char *s, qsizetype n, qsizetype from)
-{
-    const auto isStop = [s, n](qsizetype i) {
-        return s[i] == '<' && i + 1 < n &&
-               (isSwapLead(s[i + 1]) || (s[i + 1] == '/' && i + 2 < n && isSwapLead(s[i + 2])));
-    };
-#ifdef __SSE2__
-    for (; from + 18 <= n; from += 16) {
-        const __m128i next = folded(loadAt(s + from + 1));
-        const __m128i afterSlash = folded(loadAt(s + from + 2));
-        const __m128i lead = _mm_or_si128(equals(next, 's'), _mm_or_si128(equals(next, 'e'), equals(next, 'b')));
-        const __m128i slashLead =
-            _mm_and_si128(equals(next, '/'), _mm_or_si128(equals(afterSlash, 's'),
-                                                          _mm_or_si128(equals(afterSlash, 'e'), equals(afterSlash, 'b'))));
-        const __m128i hits = _mm_and_si128(equals(loadAt(s + from), '<'), _mm_or_si128(lead, slashLead));
-        if (const int mask = _mm_movemask_epi8(hits))
-            return from + __builtin_ctz(unsigned(mask));
-    }
-#endif
-    for (; from < n; ++from)
-        if (isStop(from))
-            return from;
-    return n;
-}
-
-// A block at a "<" whose inside the replacing passes leave alone: from the
-// start tag up to the matching end tag's "<". A block without its end tag
-// ends the pass, so the rest of the text is left alone too.
-struct Guarded {
-    enum Kind { None, Closed, Unclosed } kind = None;
-    qsizetype endTag = -1; // the end tag's "<", when Closed
-};
-
-Guarded closedAt(const char *s, qsizetype n, qsizetype at, const char *endTag, qsizetype length)
-{
-    const qsizetype end = findTag(s, n, at + 1, endTag, length);
-    return end < 0 ? Guarded{Guarded::Unclosed, -1} : Guarded{Guarded::Closed, end};
-}
-
-Guarded guardedBlock(const char *s, qsizetype n, qsizetype at, bool textareaAndPre, bool scripts)
-{
-    if (at + 1 >= n)
-        return {};
     const char next = lowerAscii(s[at + 1]);
     if (textareaAndPre && next == 't' && matchesAt(s, n, at, "<textarea"))
-        return closedAt(s, n, at, "</textarea>", 11);
+        return {"</textarea>", 11};
     if (textareaAndPre && next == 'p' && matchesAt(s, n, at, "<pre"))
-        return closedAt(s, n, at, "</pre>", 6);
+        return {"</pre>", 6};
     if (scripts && next == 's' && matchesAt(s, n, at, "<script"))
-        return closedAt(s, n, at, "</script>", 9);
+        return {"</script>", 9};
     return {};
+}
+
+// Most tags are none of these: their second byte says so at once.
+inline EndTag guardAt(const char *s, qsizetype n, qsizetype at, bool textareaAndPre, bool scripts)
+{
+    if (at + 1 >= n || !isGuardLead(s[at + 1]))
+        return {};
+    return guardAfterLead(s, n, at, textareaAndPre, scripts);
 }
 
 // A line break is deleted only next to mark-up or spaces, so that two words
@@ -182,57 +89,177 @@ const TagSwap *swapAt(const char *s, qsizetype n, qsizetype at, bool simpleTags,
     return nullptr;
 }
 
-} // namespace
-
-qsizetype removeLineBreaks(const char *s, qsizetype n, char *outBytes, LineBreakPass pass, bool removeWebbots)
+// Where a run stops when the next stop lies at `stop` and the scan went on
+// from `from`: a run given the whole text reads it all; one given part of
+// it goes no closer to the end than the lookahead, unless it is past that
+// already.
+qsizetype stopBefore(qsizetype from, qsizetype stop, qsizetype n, bool last)
 {
-    const bool crLed = pass == LineBreakPass::CrCr || pass == LineBreakPass::CrLf || pass == LineBreakPass::Cr;
-    const bool guardScripts = pass != LineBreakPass::CrCr && pass != LineBreakPass::LfLf;
-    Rewriter out(s, outBytes);
-    qsizetype i = 0;
-    while (true) {
-        // The CR-led passes stop at every tag; the others only where a
-        // guarded block may start.
-        i = crLed ? findAnyOf<'<', '\r'>(s, n, i) : findStop<'\n', 't', 'p', 's'>(s, n, i);
-        if (i == n)
-            break;
-        if (s[i] == '<') {
-            const Guarded block = guardedBlock(s, n, i, true, guardScripts);
-            if (block.kind == Guarded::Unclosed)
+    return last ? n : std::max(from, std::min(stop, n - kLookahead));
+}
+
+// Whether a stop at `at` is too near the end of a piece to be decided.
+bool tooNearTheEnd(qsizetype at, qsizetype n, bool last)
+{
+    return !last && at >= n - kLookahead;
+}
+
+// Whether a place lies inside a tag, for a pass that goes from a "<" to the
+// next ">" and leaves what lies between alone: inside exactly when the last
+// "<" or ">" before it is a "<" (a "<" inside a tag and a ">" outside one
+// change nothing). Found by looking back to the last place asked about, so
+// a pass need not stop at every tag to know. The bytes looked back over
+// must still be the input: a pass writes only behind the places it has
+// asked about.
+class TagState {
+public:
+    // `inside` says the state at `from`.
+    TagState(const char *s, bool inside, qsizetype from) : m_s(s), m_inside(inside), m_known(from) {}
+    bool insideBefore(qsizetype at)
+    {
+        for (qsizetype k = at - 1; k >= m_known; --k) {
+            if (m_s[k] == '<' || m_s[k] == '>') {
+                m_inside = m_s[k] == '<';
                 break;
-            if (block.kind == Guarded::Closed) {
-                i = block.endTag + 1;
-                continue;
             }
-            if (!crLed) {
+        }
+        m_known = at;
+        return m_inside;
+    }
+    // Outside a tag from `at` on (after a block or comment the pass skipped).
+    void outsideFrom(qsizetype at)
+    {
+        m_known = at;
+        m_inside = false;
+    }
+
+private:
+    const char *m_s;
+    bool m_inside;
+    qsizetype m_known; // the state is known up to here
+};
+
+// Where a CR-led pass may have work: a CR, or a "<" that may open a guarded
+// block or a web-bot comment. Other tags matter only as the places where a
+// tag begins, which TagState finds when needed.
+using CrLedStop = BreakStop<'\r', true>;
+
+class LineBreaks : public PassBase {
+public:
+    LineBreaks(LineBreakPass pass, bool removeWebbots)
+        : m_pass(pass),
+          m_crLed(pass == LineBreakPass::CrCr || pass == LineBreakPass::CrLf || pass == LineBreakPass::Cr),
+          m_guardScripts(pass != LineBreakPass::CrCr && pass != LineBreakPass::LfLf), m_webbots(removeWebbots)
+    {
+    }
+
+    Progress run(const char *s, qsizetype n, char *outBytes, bool last) override
+    {
+        Rewriter out(s, outBytes, m_lastOut);
+        qsizetype i = 0;
+        if (m_pending) {
+            const qsizetype end = findTag(s, n, 0, m_pending.tag, m_pending.length);
+            if (end < 0)
+                return last ? stopAt(out, s, n) : stopInBlock(out, s, n, 0, m_pending);
+            m_pending = {};
+            m_inTag = false;
+            i = end + 1;
+        }
+        return m_crLed ? runCrLed(out, s, n, i, last) : runLfLed(out, s, n, i, last);
+    }
+
+private:
+    // The CR-led passes leave the inside of every tag alone.
+    Progress runCrLed(Rewriter &out, const char *s, qsizetype n, qsizetype i, bool last)
+    {
+        TagState tags(s, m_inTag, i);
+        MaskFinder<CrLedStop> stops(s, n);
+        while (true) {
+            const qsizetype from = i;
+            i = stops.next(i);
+            if (i == n || tooNearTheEnd(i, n, last)) {
+                const qsizetype at = stopBefore(from, i, n, last);
+                m_inTag = tags.insideBefore(at);
+                return stopAt(out, s, at);
+            }
+            if (tags.insideBefore(i)) {
                 ++i;
                 continue;
             }
-            if (removeWebbots && matchesAt(s, n, i, "<!--webbot")) {
+            if (s[i] == '\r') {
+                i = lineBreak(out, s, n, i, last);
+                if (i < 0) {
+                    m_inTag = false;
+                    return stopAt(out, s, -i - 1);
+                }
+                continue;
+            }
+            if (const EndTag guard = guardAt(s, n, i, true, m_guardScripts)) {
+                const qsizetype end = findTag(s, n, i + 1, guard.tag, guard.length);
+                if (end < 0)
+                    return last ? stopAt(out, s, n) : stopInBlock(out, s, n, i + 1, guard);
+                i = end + 1;
+                tags.outsideFrom(i);
+                continue;
+            }
+            if (m_webbots && matchesAt(s, n, i, "<!--webbot")) {
                 const qsizetype close = findByte(s, n, i, '>');
                 if (close < n) {
                     // What followed the comment is examined like any other text.
                     out.drop(i, close + 1 - i);
                     i = close + 1;
+                    tags.outsideFrom(i);
                     continue;
                 }
+                if (!last) { // the comment may yet end
+                    m_inTag = false;
+                    return stopAt(out, s, i);
+                }
             }
-            // The CR-led passes leave the inside of every tag alone; a tag
-            // without its ">" ends the pass.
-            i = findByte(s, n, i, '>');
-            if (i == n)
-                break;
-            ++i;
-            continue;
+            ++i; // a tag begins: its inside is left alone, and without a ">" so is the rest
         }
+    }
+
+    // The LF-led passes are not held back by tags.
+    Progress runLfLed(Rewriter &out, const char *s, qsizetype n, qsizetype i, bool last)
+    {
+        MaskFinder<BreakStop<'\n', false>> stops(s, n);
+        while (true) {
+            const qsizetype from = i;
+            i = stops.next(i);
+            if (i == n || tooNearTheEnd(i, n, last))
+                return stopAt(out, s, stopBefore(from, i, n, last));
+            if (s[i] != '<') {
+                i = lineBreak(out, s, n, i, last);
+                if (i < 0)
+                    return stopAt(out, s, -i - 1);
+                continue;
+            }
+            if (const EndTag guard = guardAt(s, n, i, true, m_guardScripts)) {
+                const qsizetype end = findTag(s, n, i + 1, guard.tag, guard.length);
+                if (end < 0)
+                    return last ? stopAt(out, s, n) : stopInBlock(out, s, n, i + 1, guard);
+                i = end + 1;
+                continue;
+            }
+            ++i;
+        }
+    }
+
+    // The line break at `i`, kept or deleted; where the scan goes on, or
+    // -1 - i when the run of breaks may go on past the end of the bytes.
+    qsizetype lineBreak(Rewriter &out, const char *s, qsizetype n, qsizetype i, bool last)
+    {
         qsizetype dropped = 0; // line breaks deleted at i
         qsizetype kept = 1;    // and kept after them
-        switch (pass) {
+        switch (m_pass) {
         case LineBreakPass::CrCr:
         case LineBreakPass::LfLf:
             // Dropping the first of two leaves a run that shrinks to one.
             while (i + dropped + 1 < n && s[i + dropped + 1] == s[i])
                 ++dropped;
+            if (!last && i + dropped + 1 == n)
+                return -1 - i;
             break;
         case LineBreakPass::CrLf:
             if (i + 1 < n && s[i + 1] == '\n' && mayDeleteBreak(out, s, n, i, 2)) {
@@ -250,23 +277,52 @@ qsizetype removeLineBreaks(const char *s, qsizetype n, char *outBytes, LineBreak
         }
         if (dropped > 0)
             out.drop(i, dropped);
-        i += dropped + kept;
+        return i + dropped + kept;
     }
-    return out.finish(n);
-}
 
-qsizetype squeezeSpaces(const char *s, qsizetype n, char *outBytes)
-{
-    Rewriter out(s, outBytes);
-    qsizetype i = 0;
-    while (true) {
-        i = nextSpaceStop(s, n, i);
-        if (i == n)
-            break;
-        if (s[i] == ' ') {
+    const LineBreakPass m_pass;
+    const bool m_crLed;
+    const bool m_guardScripts;
+    const bool m_webbots;
+    bool m_inTag = false; // an earlier run of a CR-led pass ended inside a tag
+};
+
+class Spaces : public PassBase {
+public:
+    Progress run(const char *s, qsizetype n, char *outBytes, bool last) override
+    {
+        Rewriter out(s, outBytes, m_lastOut);
+        qsizetype i = 0;
+        if (m_pending) {
+            const qsizetype end = findTag(s, n, 0, m_pending.tag, m_pending.length);
+            if (end < 0)
+                return last ? stopAt(out, s, n) : stopInBlock(out, s, n, 0, m_pending);
+            m_pending = {};
+            i = end + 1;
+        }
+        MaskFinder<SpaceStop> stops(s, n);
+        while (true) {
+            const qsizetype from = i;
+            i = i > 0 ? stops.next(i) : spaceStopAtStart(s, n, m_lastIn) ? 0 : stops.next(1);
+            if (i == n || tooNearTheEnd(i, n, last))
+                return stopAt(out, s, stopBefore(from, i, n, last));
+            if (s[i] != ' ') {
+                const EndTag guard = guardAt(s, n, i, true, true);
+                if (!guard) {
+                    ++i;
+                    continue;
+                }
+                const qsizetype end = findTag(s, n, i + 1, guard.tag, guard.length);
+                if (end < 0)
+                    return last ? stopAt(out, s, n) : stopInBlock(out, s, n, i + 1, guard);
+                i = end + 1;
+                continue;
+            }
             qsizetype end = i + 1;
             while (end < n && s[end] == ' ')
                 ++end;
+            if (tooNearTheEnd(end, n, last)) // the run, or what follows it, may go on
+                return stopAt(out, s, i);
             if (end < n && s[end] == '>') {
                 out.drop(i, end - i);
                 i = end;
@@ -282,67 +338,115 @@ qsizetype squeezeSpaces(const char *s, qsizetype n, char *outBytes)
             // "> <td": the space goes and the tag's lead is written in lower
             // case; a <textarea> or <pre> may still start here. (Look before
             // writing: the output may overlay these bytes.)
-            const Guarded block = guardedBlock(s, n, end, true, true);
+            const EndTag guard = guardAt(s, n, end, true, true);
             char lower[3];
             for (qsizetype k = 0; k < lead; ++k)
                 lower[k] = lowerAscii(s[end + k]);
             out.replace(i, end + lead - i, lower, lead);
-            if (block.kind == Guarded::Unclosed)
-                break;
-            i = block.kind == Guarded::Closed ? block.endTag + 1 : end + lead;
-            continue;
-        }
-        const Guarded block = guardedBlock(s, n, i, true, true);
-        if (block.kind == Guarded::Unclosed)
-            break;
-        i = block.kind == Guarded::Closed ? block.endTag + 1 : i + 1;
-    }
-    return out.finish(n);
-}
-
-qsizetype shortenTags(const char *s, qsizetype n, char *outBytes, bool simpleTags, bool blockquoteToUl)
-{
-    Rewriter out(s, outBytes);
-    qsizetype i = 0;
-    while (true) {
-        i = nextSwapStop(s, n, i);
-        if (i == n)
-            break;
-        const Guarded block = guardedBlock(s, n, i, false, true);
-        if (block.kind == Guarded::Unclosed)
-            break;
-        if (block.kind == Guarded::Closed) {
-            i = block.endTag + 1;
-        } else if (const TagSwap *swap = swapAt(s, n, i, simpleTags, blockquoteToUl)) {
-            out.replace(i, swap->fromLength, swap->to, swap->toLength);
-            i += swap->fromLength;
-        } else {
-            ++i;
+            i = end + lead;
+            if (!guard)
+                continue;
+            const qsizetype close = findTag(s, n, end + 1, guard.tag, guard.length);
+            if (close < 0)
+                return last ? stopAt(out, s, n) : stopInBlock(out, s, n, i, guard);
+            i = close + 1;
         }
     }
-    return out.finish(n);
+};
+
+class TagNames : public PassBase {
+public:
+    TagNames(bool simpleTags, bool blockquoteToUl) : m_simpleTags(simpleTags), m_blockquoteToUl(blockquoteToUl) {}
+
+    Progress run(const char *s, qsizetype n, char *outBytes, bool last) override
+    {
+        Rewriter out(s, outBytes, m_lastOut);
+        qsizetype i = 0;
+        if (m_pending) {
+            const qsizetype end = findTag(s, n, 0, m_pending.tag, m_pending.length);
+            if (end < 0)
+                return last ? stopAt(out, s, n) : stopInBlock(out, s, n, 0, m_pending);
+            m_pending = {};
+            i = end + 1;
+        }
+        MaskFinder<SwapStop> stops(s, n);
+        while (true) {
+            const qsizetype from = i;
+            i = stops.next(i);
+            if (i == n || tooNearTheEnd(i, n, last))
+                return stopAt(out, s, stopBefore(from, i, n, last));
+            if (const EndTag guard = guardAt(s, n, i, false, true)) {
+                const qsizetype end = findTag(s, n, i + 1, guard.tag, guard.length);
+                if (end < 0)
+                    return last ? stopAt(out, s, n) : stopInBlock(out, s, n, i + 1, guard);
+                i = end + 1;
+            } else if (const TagSwap *swap = swapAt(s, n, i, m_simpleTags, m_blockquoteToUl)) {
+                out.replace(i, swap->fromLength, swap->to, swap->toLength);
+                i += swap->fromLength;
+            } else {
+                ++i;
+            }
+        }
+    }
+
+private:
+    const bool m_simpleTags;
+    const bool m_blockquoteToUl;
+};
+
+class CentredParagraphs : public PassBase {
+public:
+    explicit CentredParagraphs(const char *opening)
+        : m_opening(opening), m_openingLength(qsizetype(std::strlen(opening)))
+    {
+    }
+
+    Progress run(const char *s, qsizetype n, char *outBytes, bool last) override
+    {
+        Rewriter out(s, outBytes, m_lastOut);
+        qsizetype i = 0;
+        while (i < n) {
+            const qsizetype open = findTag(s, n, i, m_opening, m_openingLength);
+            if (open < 0)
+                return stopAt(out, s, last ? n : std::max(i, n - m_openingLength + 1));
+            // Each opening pairs with the next "</p>", whatever lies between.
+            // An opening without one stays as it is: a <center> left open
+            // would centre the rest of the page.
+            const qsizetype close = findTag(s, n, open + m_openingLength, "</p>");
+            if (close < 0)
+                return stopAt(out, s, last ? n : open);
+            out.replace(open, m_openingLength, "<center>", 8);
+            out.replace(close, 4, "</center>", 9);
+            i = close + 4;
+        }
+        return stopAt(out, s, n);
+    }
+
+private:
+    const char *m_opening;
+    const qsizetype m_openingLength;
+};
+
+} // namespace
+
+std::unique_ptr<Pass> lineBreakPass(LineBreakPass pass, bool removeWebbots)
+{
+    return std::make_unique<LineBreaks>(pass, removeWebbots);
 }
 
-qsizetype centreParagraphs(const char *s, qsizetype n, char *outBytes, const char *opening)
+std::unique_ptr<Pass> spacePass()
 {
-    const qsizetype openingLength = qsizetype(std::strlen(opening));
-    Rewriter out(s, outBytes);
-    qsizetype i = 0;
-    while (i < n) {
-        const qsizetype open = findTag(s, n, i, opening, openingLength);
-        if (open < 0)
-            break;
-        // Each opening pairs with the next "</p>", whatever lies between. An
-        // opening without one stays as it is: a <center> left open would
-        // centre the rest of the page.
-        const qsizetype close = findTag(s, n, open + openingLength, "</p>");
-        if (close < 0)
-            break;
-        out.replace(open, openingLength, "<center>", 8);
-        out.replace(close, 4, "</center>", 9);
-        i = close + 4;
-    }
-    return out.finish(n);
+    return std::make_unique<Spaces>();
+}
+
+std::unique_ptr<Pass> tagPass(bool simpleTags, bool blockquoteToUl)
+{
+    return std::make_unique<TagNames>(simpleTags, blockquoteToUl);
+}
+
+std::unique_ptr<Pass> centrePass(const char *opening)
+{
+    return std::make_unique<CentredParagraphs>(opening);
 }
 
 } // namespace tagloom::compressor

@@ -1,6 +1,7 @@
 #include "codetools/html_parser.h"
 
 #include "codetools/pinned_runs.h"
+#include "codetools/tag_tokens.h"
 #include "base/list_file.h"
 #include "base/text_codec.h"
 
@@ -259,46 +260,38 @@ THTMLParser::THTMLParser()
 }
 THTMLParser::~THTMLParser() = default;
 
+TagParamTokens::TagParamTokens(QStringView rawTag) : m_p(rawTag.utf16()), m_n(rawTag.size()), m_i(0)
+{
+    m_i = tag_tokens::nameEnd(m_p, m_n);
+    m_name = QStringView(m_p, m_i);
+    if (m_i < m_n)
+        ++m_i; // the space after the name
+}
+
+bool TagParamTokens::next(THTMLParam &param)
+{
+    tag_tokens::Token token;
+    if (!tag_tokens::nextToken(m_p, m_n, m_i, token))
+        return false;
+    param.RawText = QStringView(m_p + token.start, token.end - token.start);
+    param.Name = QStringView(m_p + token.start, token.nameEnd - token.start);
+    param.Value = token.nameEnd == token.end ? QStringView()
+                                             : QStringView(m_p + token.valueStart, token.valueEnd - token.valueStart);
+    return true;
+}
+
 void THTMLParser::addTag(QStringView raw)
 {
-    const char16_t *p = raw.utf16();
-    const qsizetype n = raw.size();
-    qsizetype i = 0;
-    while (i < n && p[i] != u' ')
-        ++i;
+    TagParamTokens tokens(raw);
     THTMLTag tag;
     tag.RawText = raw;
-    tag.Name = m_storage->upper(QStringView(p, i));
-    if (i < n)
-        ++i; // the space after the name
-    while (i < n) {
-        // A token runs to a space outside double quotes; quotes stay in it.
-        const qsizetype tokenStart = i;
-        qsizetype eq = -1;
-        bool quoted = false;
-        for (; i < n && (quoted || p[i] != u' '); ++i) {
-            if (p[i] == u'"')
-                quoted = !quoted;
-            else if (p[i] == u'=' && eq < 0)
-                eq = i;
-        }
-        if (i > tokenStart) {
-            THTMLParam param;
-            param.RawText = QStringView(p + tokenStart, i - tokenStart);
-            param.Name = m_storage->upper(QStringView(p + tokenStart, (eq < 0 ? i : eq) - tokenStart));
-            if (eq >= 0) {
-                const char16_t *value = p + eq + 1;
-                qsizetype size = i - eq - 1;
-                if (size > 1 && value[0] == u'"' && value[size - 1] == u'"') {
-                    ++value;
-                    size -= 2;
-                }
-                param.Value = QStringView(value, size);
-            }
+    tag.Name = m_storage->upper(tokens.name());
+    if (!m_tagsOnly) {
+        THTMLParam param;
+        while (tokens.next(param)) {
+            param.Name = m_storage->upper(param.Name);
             m_params->add(param);
         }
-        if (i < n) // the one space after the token
-            ++i;
     }
     const auto [params, count] = m_params->take();
     tag.Params.m_begin = params;
@@ -344,7 +337,8 @@ void THTMLParser::flushText(ParseState &state)
     if (state.insideTag || !state.textPending)
         return;
     state.textPending = false;
-    addText(m_storage->take());
+    if (!m_tagsOnly)
+        addText(m_storage->take());
 }
 
 void THTMLParser::flushTag(ParseState &state)
@@ -362,7 +356,8 @@ void THTMLParser::scan(QStringView text, bool splitLines, ParseState &state)
     auto takeRun = [&](qsizetype end) {
         if (end <= runStart)
             return;
-        collect.append(QStringView(p + runStart, end - runStart));
+        if (state.insideTag || !m_tagsOnly)
+            collect.append(QStringView(p + runStart, end - runStart));
         if (!state.insideTag)
             state.textPending = true;
     };
@@ -392,7 +387,7 @@ void THTMLParser::scan(QStringView text, bool splitLines, ParseState &state)
 
 void THTMLParser::endLine(const char16_t *lineFeed, ParseState &state)
 {
-    if (!state.insideTag && state.textPending)
+    if (!state.insideTag && state.textPending && !m_tagsOnly)
         m_storage->appendLineFeed(lineFeed);
 }
 
@@ -453,12 +448,15 @@ void THTMLParser::ParseBytes(const QByteArray &fileBytes)
     parseWholeText(text);
 }
 
-void THTMLParser::ScanBytes(const QByteArray &fileBytes, const std::function<void(const THTMLNode &)> &visit)
+void THTMLParser::ScanBytes(const QByteArray &fileBytes, const std::function<void(const THTMLNode &)> &visit,
+                            ScanNodes nodes)
 {
     const QStringView text = keepDecoded(fileBytes);
     m_visit = &visit;
+    m_tagsOnly = nodes == ScanNodes::TagsOnly;
     parseWholeText(text);
     m_visit = nullptr;
+    m_tagsOnly = false;
 }
 
 // The bytes decoded as decode8Bit does, into the parser's own large blocks:

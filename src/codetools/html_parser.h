@@ -44,6 +44,25 @@ private:
     const THTMLParam *m_end = nullptr;
 };
 
+// The parameter tokens of a tag's raw text, one at a time, split as the
+// tokenizer splits them: at spaces outside double quotes, runs of spaces
+// giving no token. Names come as written (not upper-cased); every view
+// points into the raw text.
+class TagParamTokens {
+public:
+    explicit TagParamTokens(QStringView rawTag);
+    // The tag's name part, as written: up to the first space.
+    QStringView name() const { return m_name; }
+    // The next token; false after the last.
+    bool next(THTMLParam &param);
+
+private:
+    QStringView m_name;
+    const char16_t *m_p;
+    qsizetype m_n;
+    qsizetype m_i;
+};
+
 struct THTMLTag {
     QStringView Name;    // up to the first space, upper-cased ("/A", "BR/", "!DOCTYPE")
     QStringView RawText; // everything between "<" and ">"
@@ -80,8 +99,13 @@ public:
     void ParseBytes(const QByteArray &fileBytes);
     // As ParseBytes, but each node is handed to `visit` instead of being
     // kept: the node and its strings are valid only during the call, and a
-    // large page is read in little more memory than its text.
-    void ScanBytes(const QByteArray &fileBytes, const std::function<void(const THTMLNode &)> &visit);
+    // large page is read in little more memory than its text. With
+    // ScanNodes::TagsOnly only tags are handed over, each with empty Params
+    // (walk them with TagParamTokens): text is never collected, and a tag
+    // with a million parameters costs no list of a million entries.
+    enum class ScanNodes { All, TagsOnly };
+    void ScanBytes(const QByteArray &fileBytes, const std::function<void(const THTMLNode &)> &visit,
+                   ScanNodes nodes = ScanNodes::All);
 
 private:
     class Storage;
@@ -108,6 +132,7 @@ private:
     std::unique_ptr<DecodedText> m_decoded;
     QStringList m_kept; // the parsed texts and lines
     const std::function<void(const THTMLNode &)> *m_visit = nullptr; // while scanning
+    bool m_tagsOnly = false; // while scanning for tags only
 };
 
 // Upper-cases ASCII letters only.

@@ -72,12 +72,17 @@ private:
         const size_t pending = m_blocks.empty() ? 0 : m_blocks.back().size - m_start;
         Block block;
         const size_t blockSize = m_blocks.empty() ? kFirstBlockBytes / sizeof(T) : kLargeBlockBytes / sizeof(T);
-        block.capacity = std::max(blockSize, 2 * (pending + more));
+        // A run growing piece by piece doubles; one large request gets just
+        // its size, so the address space taken stays near the memory used.
+        block.capacity = std::max(blockSize, 2 * pending + more);
         block.data = std::unique_ptr<T, Free>(static_cast<T *>(allocateBlock(block.capacity * sizeof(T))),
                                               Free{block.capacity * sizeof(T)});
         if (pending > 0)
             std::memcpy(static_cast<void *>(block.data.get()), m_blocks.back().data.get() + m_start, pending * sizeof(T));
         block.size = pending;
+        // A block that held nothing but the run that moved is of no more use.
+        if (pending > 0 && m_start == 0)
+            m_blocks.pop_back();
         m_blocks.push_back(std::move(block));
         m_start = 0;
     }

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -109,18 +111,34 @@ int htmlSize(int halfPoints)
     return 6;
 }
 
+using HtmlSink = std::function<void(QStringView)>;
+
+// How much of the result is gathered before it is handed to a sink.
+constexpr qsizetype kSinkChunk = qsizetype(1) << 20;
+
 class RtfConverter {
 public:
-    explicit RtfConverter(const QString &rtf) : m_in(rtf.constData()), m_size(rtf.size()) {}
+    // With a sink, the result is handed over in pieces as it is made and
+    // run() gives an empty string.
+    RtfConverter(const QString &rtf, const HtmlSink *sink) : m_in(rtf.constData()), m_size(rtf.size()), m_sink(sink)
+    {
+    }
 
     QString run()
     {
-        m_out.reserve(m_size + m_size / 4 + 64);
+        m_out.reserve(m_sink ? kSinkChunk + 256 : m_size + m_size / 4 + 64);
         qsizetype i = 0;
         while (i < m_size) {
+            if (m_sink && m_out.size() >= kSinkChunk)
+                handOver(m_out.size() - (kPatternLength - 1));
             const QChar c = m_in[i];
-            if (c.unicode() < 32 || c == QLatin1Char('{') || c == QLatin1Char('}')) {
-                // Braces need no count here: skipped groups count their own.
+            if (c == QLatin1Char('{')) {
+                ++m_depth;
+                ++i;
+            } else if (c == QLatin1Char('}')) {
+                closeGroup();
+                ++i;
+            } else if (c.unicode() < 32) {
                 ++i;
             } else if (c == QLatin1Char('\\')) {
                 i = controlSequence(i);
@@ -129,14 +147,35 @@ public:
                 const qsizetype start = ++i;
                 while (i < m_size && !endsTextRun(m_in[i]))
                     ++i;
-                m_out.append(m_in + start, i - start);
+                appendRun(start, i);
             }
         }
-        closeEmptyParagraphs();
-        return m_out;
+        if (!m_sink) {
+            closeEmptyParagraphs(m_out.size());
+            return m_out;
+        }
+        handOver(m_out.size());
+        return QString();
     }
 
 private:
+    // Copies the input from `start` to `end`; with a sink, a long run goes
+    // out in pieces rather than piling up.
+    void appendRun(qsizetype start, qsizetype end)
+    {
+        if (!m_sink) {
+            m_out.append(m_in + start, end - start);
+            return;
+        }
+        for (qsizetype from = start; from < end;) {
+            const qsizetype to = std::min(end, from + kSinkChunk);
+            m_out.append(m_in + from, to - from);
+            from = to;
+            if (m_out.size() >= kSinkChunk)
+                handOver(m_out.size() - (kPatternLength - 1));
+        }
+    }
+
     // `at` is the backslash; gives the index after the sequence.
     qsizetype controlSequence(qsizetype at)
     {
@@ -158,7 +197,7 @@ private:
             return at + 4;
         }
         if (c == QLatin1Char('*'))
-            return skipGroup(at + 2);
+            return skipRestOfGroup(at + 2);
         return controlWord(at + 1);
     }
 
@@ -181,16 +220,22 @@ private:
             // The bullet text itself is not written.
             m_paragraphOpen = false;
             m_list = List::Item;
-            return skipGroup(parameterEnd);
+            return skipRestOfGroup(parameterEnd);
         }
 
+        // The word applies at its own depth, before the braces after it.
+        applyWord(word, parameter);
         // One delimiting space, then any ";", "{" and "}" right after it.
         if (i < m_size && m_in[i] == QLatin1Char(' '))
             ++i;
-        while (i < m_size &&
-               (m_in[i] == QLatin1Char(';') || m_in[i] == QLatin1Char('{') || m_in[i] == QLatin1Char('}')))
-            ++i;
-        applyWord(word, parameter);
+        for (; i < m_size; ++i) {
+            if (m_in[i] == QLatin1Char('{'))
+                ++m_depth;
+            else if (m_in[i] == QLatin1Char('}'))
+                closeGroup();
+            else if (m_in[i] != QLatin1Char(';'))
+                break;
+        }
         return i;
     }
 
@@ -257,6 +302,7 @@ private:
             m_defaultFont = number(parameter, 0);
         } else if (is(word, "fonttbl")) {
             m_inFontTable = true;
+            m_fontTableDepth = m_depth;
         } else if (is(word, "deflang")) {
             startBody();
         }
@@ -321,7 +367,27 @@ private:
         if (i >= m_size)
             return m_size;
         m_fonts.append(name);
+        if (i + 1 < m_size && m_in[i + 1] == QLatin1Char('}'))
+            closeGroup(); // the entry's own group
         return std::min(i + 2, m_size);
+    }
+
+    // Writers put "\deflang" before the font table as often as after it: the
+    // table also ends with its group, or every later "\f" would be read as
+    // a font entry and the text after it lost.
+    void closeGroup()
+    {
+        --m_depth;
+        if (m_inFontTable && m_depth < m_fontTableDepth)
+            m_inFontTable = false;
+    }
+
+    // Skips the rest of the group `from` stands in, closing it.
+    qsizetype skipRestOfGroup(qsizetype from)
+    {
+        const qsizetype next = skipGroup(from);
+        closeGroup();
+        return next;
     }
 
     // Skips to just after the "}" that closes the group `from` stands in.
@@ -431,18 +497,19 @@ private:
     // An empty paragraph followed by another ("\r\n<P>\r\n<P") keeps its
     // blank line as "</P>\n<P". One pass in place is enough: a rewrite
     // consumes the CR the next match would start with and creates none.
-    void closeEmptyParagraphs()
+    // Matches may start before `stopAt`; gives where the unread rest begins
+    // and sets `written` to the length of the rewritten part before it.
+    qsizetype closeEmptyParagraphs(qsizetype stopAt, qsizetype *written = nullptr)
     {
         static const char16_t kPattern[] = u"\r\n<P>\r\n<P";
-        constexpr qsizetype kLength = 9;
         constexpr qsizetype kReplaced = 6;
         const qsizetype n = m_out.size();
         QChar *d = m_out.data();
         qsizetype w = 0;
         qsizetype r = 0;
-        while (r < n) {
-            if (d[r] == QLatin1Char('\r') && r + kLength <= n &&
-                std::equal(kPattern, kPattern + kLength, d + r,
+        while (r < stopAt) {
+            if (d[r] == QLatin1Char('\r') && r + kPatternLength <= n &&
+                std::equal(kPattern, kPattern + kPatternLength, d + r,
                            [](char16_t p, QChar c) { return p == c.unicode(); })) {
                 for (const char c : {'<', '/', 'P', '>'})
                     d[w++] = QLatin1Char(c);
@@ -451,17 +518,37 @@ private:
                 d[w++] = d[r++];
             }
         }
-        m_out.truncate(w);
+        if (written)
+            *written = w;
+        else
+            m_out.truncate(w);
+        return r;
     }
+
+    // Hands the finished part of the result to the sink. The last few
+    // characters may begin an empty paragraph that later text completes;
+    // from `stopAt` on they wait for the next piece.
+    void handOver(qsizetype stopAt)
+    {
+        qsizetype written = 0;
+        const qsizetype rest = closeEmptyParagraphs(std::max<qsizetype>(0, stopAt), &written);
+        (*m_sink)(QStringView(m_out.constData(), written));
+        m_out.remove(0, rest);
+    }
+
+    static constexpr qsizetype kPatternLength = 9;
 
     const QChar *m_in;
     const qsizetype m_size;
+    const HtmlSink *m_sink;
     QString m_out;
 
     QStringList m_fonts;
     QStringList m_colours;
     QString m_colour; // the colour table entry being built
     bool m_inFontTable = false;
+    int m_depth = 0;          // braces open at this point of the input
+    int m_fontTableDepth = 0; // the depth inside the font table's group
     int m_defaultFont = 0;
     int m_font = 0;
     int m_colourIndex = 0;
@@ -478,7 +565,12 @@ private:
 
 QString RtfToHtml(const QString &rtf)
 {
-    return RtfConverter(rtf).run();
+    return RtfConverter(rtf, nullptr).run();
+}
+
+void RtfToHtml(const QString &rtf, const std::function<void(QStringView)> &write)
+{
+    RtfConverter(rtf, &write).run();
 }
 
 } // namespace tagloom

@@ -6,6 +6,8 @@
 // general RTF reader.
 
 #include <QString>
+#include <QStringView>
+#include <functional>
 
 namespace tagloom {
 
@@ -16,5 +18,8 @@ namespace tagloom {
 // the program's 8-bit text). Tags still open at the end stay open.
 // Runs in time linear in the input.
 QString RtfToHtml(const QString &rtf);
+// The same result handed to `write` in pieces as it is made (joined, they
+// are the whole result), so a large conversion never holds all its output.
+void RtfToHtml(const QString &rtf, const std::function<void(QStringView)> &write);
 
 } // namespace tagloom

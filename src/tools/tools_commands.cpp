@@ -5,14 +5,32 @@
 #include "codetools/document_analysis.h"
 #include "codetools/html_compressor.h"
 #include "codetools/rtf_to_html.h"
+#include "document/document.h"
+#include "tools/tool_input.h"
+#include "tools/tool_output.h"
 
+#include <QFile>
+#include <atomic>
 #include <functional>
+#include <thread>
 
 namespace tagloom {
 
 namespace {
 
 constexpr int kUsageError = 2;
+
+// Peak memory per input byte, with some room. validate and compress read a
+// page in blocks and keep only what is under way: ordinary pages need a few
+// MiB whatever their size. What they keep can be as long as the page (one
+// tag; for compress, a centred paragraph whose </p> is at the end, or a tag
+// that never ends), hence one byte per byte. rtf2html: the tools benchmark
+// measures about 3.1 on 100 MB of rich text. Rarer shapes take more (an
+// attribute name as long as the page is copied upper-cased and again in its
+// message); running out of memory then still ends with a message.
+constexpr InputDemand kValidate{"validate", 1.0};
+constexpr InputDemand kCompress{"compress", 1.0};
+constexpr InputDemand kRtfToHtml{"convert", 3.5};
 
 const char kUsage[] =
     "Usage: tagloom-tools COMMAND ...\n"
@@ -24,6 +42,16 @@ const char kUsage[] =
     "                          write a compressed copy of IN to OUT and print both sizes\n"
     "  rtf2html IN.rtf         write the HTML of a rich-text file to standard output\n"
     "\n"
+    "Inputs must be regular files; - reads standard input (at most 256 MiB).\n"
+    "An input whose work would not fit in the memory available is refused.\n"
+    "\n"
+    "validate writes each field with a backslash as \\\\, a tab as \\t, a line\n"
+    "feed as \\n and a carriage return as \\r, so a line always has four fields.\n"
+    "Names and messages come in the page's own encoding: UTF-8 when the page is\n"
+    "valid UTF-8, otherwise byte for byte as the page holds them; FILE is written\n"
+    "as given. rtf2html writes UTF-8 for a valid UTF-8 input, otherwise one byte\n"
+    "per character, the bytes of the input kept as they are.\n"
+    "\n"
     "Compress options (each pass is on unless switched off):\n"
     "  --keep-quotes           keep double quotes in tags\n"
     "  --keep-all-returns      keep the line breaks that could all go\n"
@@ -32,9 +60,24 @@ const char kUsage[] =
     "  --keep-spaces           keep runs of spaces\n"
     "  --keep-tag-names        keep strong, em and strike as they are\n"
     "  --keep-center           keep centred paragraphs as they are\n"
-    "  --blockquote-to-ul      write blockquote as ul (off unless given)\n";
+    "  --blockquote-to-ul      write blockquote as ul (off unless given)\n"
+    "\n"
+    "Where compress keeps more than the written rules would, so that the page\n"
+    "reads the same in a browser:\n"
+    "  - A double-quoted value keeps its quotes, whatever the attribute, when it\n"
+    "    is empty (alt=\"\" stays as it is), holds a space, tab or line break, a\n"
+    "    quote, =, <, > or `, or is followed directly by /. The written rules\n"
+    "    keep them only around a space in a value or alt value.\n"
+    "  - A tag ends at the > that ends it for a browser, not at a > inside a\n"
+    "    quoted value; a single quote anywhere up to that end keeps every quote\n"
+    "    of the tag as written.\n"
+    "  - A centred paragraph with no </p> after it is left as it is, instead of\n"
+    "    becoming a <center> that would centre the rest of the page.\n"
+    "\n"
+    "Exit status: 0 done, 1 validate found an Error, 2 bad usage, an input that\n"
+    "could not be read or was refused, or output that could not be written.\n";
 
-int usage(QTextStream &err, const QString &problem = QString())
+int usage(ToolOutput &err, const QString &problem = QString())
 {
     if (!problem.isEmpty())
         err << "tagloom-tools: " << problem << "\n\n";
@@ -42,30 +85,106 @@ int usage(QTextStream &err, const QString &problem = QString())
     return kUsageError;
 }
 
-int validate(const QStringList &files, QTextStream &out, QTextStream &err)
+int fail(ToolOutput &err, const QString &problem)
+{
+    err << "tagloom-tools: " << problem << "\n";
+    return kUsageError;
+}
+
+// A field of a validate line, with what would split the line or the field
+// escaped, appended to `line`.
+void appendField(QString &line, QStringView field)
+{
+    for (const QChar c : field) {
+        switch (c.unicode()) {
+        case '\\': line += QLatin1String("\\\\"); break;
+        case '\t': line += QLatin1String("\\t"); break;
+        case '\n': line += QLatin1String("\\n"); break;
+        case '\r': line += QLatin1String("\\r"); break;
+        default: line += c;
+        }
+    }
+}
+
+// A field of a validate line in the page's own bytes, escaped as
+// appendField escapes text.
+void writeField(ToolOutput &out, QByteArrayView field)
+{
+    qsizetype plain = 0; // the start of bytes written as they are
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const char *escaped = nullptr;
+        switch (field[i]) {
+        case '\\': escaped = "\\\\"; break;
+        case '\t': escaped = "\\t"; break;
+        case '\n': escaped = "\\n"; break;
+        case '\r': escaped = "\\r"; break;
+        default: continue;
+        }
+        out.write(field.sliced(plain, i - plain));
+        out.write(QByteArrayView(escaped));
+        plain = i + 1;
+    }
+    out.write(field.sliced(plain));
+}
+
+enum class Validated { Clean, ErrorFound, NotRead };
+
+// One file's findings, each line written as soon as it is found, while the
+// file is read block by block. The fields keep the page's own bytes: that
+// is its encoding, UTF-8 or one byte per character.
+Validated validateFile(const QString &file, ToolOutput &out, ToolOutput &err)
+{
+    QString escapedName;
+    appendField(escapedName, file);
+    const QByteArray namePart = QFile::encodeName(escapedName) + '\t';
+    bool errorFound = false;
+    PageAnalysis analysis([&](const AnalysisFinding &finding) {
+        out.write(namePart);
+        writeField(out, finding.invalid);
+        out.write("\t");
+        writeField(out, finding.message);
+        out.write("\t");
+        writeField(out, finding.type);
+        out.write("\n");
+        errorFound = errorFound || finding.isError();
+    });
+    ToolInput input;
+    if (const Status opened = input.open(file, kValidate); !opened) {
+        fail(err, opened.error);
+        return Validated::NotRead;
+    }
+    while (true) {
+        const Result<QByteArrayView> block = input.next();
+        if (!block) {
+            fail(err, block.error);
+            return Validated::NotRead;
+        }
+        if (block->isEmpty())
+            break;
+        analysis.feed(*block);
+    }
+    analysis.finish();
+    return errorFound ? Validated::ErrorFound : Validated::Clean;
+}
+
+int validate(const QStringList &files, ToolOutput &out, ToolOutput &err)
 {
     if (files.isEmpty())
         return usage(err, QStringLiteral("validate needs at least one file"));
     int status = 0;
     for (const QString &file : files) {
-        auto bytes = readWholeFile(file);
-        if (!bytes) {
-            err << "tagloom-tools: " << bytes.error << "\n";
+        if (out.failed()) // the rest could not be written either
+            break;
+        const Validated result = validateFile(file, out, err);
+        if (result == Validated::NotRead)
             status = kUsageError;
-            continue;
-        }
-        for (const AnalysisRow &row : analyseFile(*bytes)) {
-            if (row.type.isEmpty()) // the all-clear row is no finding
-                continue;
-            out << file << '\t' << row.invalid << '\t' << row.message << '\t' << row.type << '\n';
-            if (row.type == QLatin1String("Error") && status == 0)
-                status = 1;
-        }
+        else if (result == Validated::ErrorFound && status == 0)
+            status = 1;
     }
     return status;
 }
 
-int compress(QStringList arguments, QTextStream &out, QTextStream &err)
+int compress(QStringList arguments, ToolOutput &out, ToolOutput &err)
 {
     THTMLCompressor compressor;
     const std::pair<const char *, std::function<void()>> options[] = {
@@ -92,37 +211,64 @@ int compress(QStringList arguments, QTextStream &out, QTextStream &err)
     }
     if (arguments.size() != 2)
         return usage(err, QStringLiteral("compress needs an input and an output file"));
-    if (const Status loaded = compressor.LoadFile(arguments.at(0)); !loaded) {
-        err << "tagloom-tools: " << loaded.error << "\n";
-        return kUsageError;
+    ToolInput input;
+    if (const Status opened = input.open(arguments.at(0), kCompress); !opened)
+        return fail(err, opened.error);
+    AtomicFileWriter output(arguments.at(1));
+    if (const Status opened = output.open(); !opened)
+        return fail(err, opened.error);
+    // Read, compressed and written piece by piece, the later passes and the
+    // writing on a second core where there is one; the output takes its
+    // place only when all of it is written.
+    std::atomic<bool> writing = true;
+    const auto threads = std::thread::hardware_concurrency() > 1 ? CompressorStream::Threads::Two
+                                                                 : CompressorStream::Threads::One;
+    CompressorStream stream(compressor, [&](QByteArrayView piece) { writing = output.write(piece); }, threads);
+    while (writing) {
+        const Result<QByteArrayView> block = input.next();
+        if (!block)
+            return fail(err, block.error);
+        if (block->isEmpty()) {
+            stream.finish();
+            break;
+        }
+        stream.write(*block);
     }
-    const qsizetype before = compressor.Buffer().size();
-    compressor.Compress();
-    if (const Status saved = compressor.SaveFile(arguments.at(1)); !saved) {
-        err << "tagloom-tools: " << saved.error << "\n";
-        return kUsageError;
-    }
-    out << "Original size: " << before << " bytes\nNew size: " << compressor.Buffer().size() << " bytes\n";
+    if (const Status saved = output.commit(); !saved)
+        return fail(err, saved.error);
+    out << "Original size: " << stream.bytesIn() << " bytes\nNew size: " << stream.bytesOut() << " bytes\n";
     return 0;
 }
 
-int rtf2html(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int rtf2html(const QStringList &arguments, ToolOutput &out, ToolOutput &err)
 {
     if (arguments.size() != 1)
         return usage(err, QStringLiteral("rtf2html needs one rich-text file"));
-    auto bytes = readWholeFile(arguments.first());
-    if (!bytes) {
-        err << "tagloom-tools: " << bytes.error << "\n";
-        return kUsageError;
+    QString rtf;
+    QStringConverter::Encoding encoding = QStringConverter::Latin1;
+    {
+        auto bytes = readToolInput(arguments.first(), kRtfToHtml);
+        if (!bytes)
+            return fail(err, bytes.error);
+        // Rich text is 8-bit; a file that is valid UTF-8 was written as such
+        // and its HTML stays UTF-8, any other keeps its bytes.
+        if (detectEncoding(*bytes) == TextEncoding::Utf8) {
+            encoding = QStringConverter::Utf8;
+            rtf = decodeUtf8(*bytes);
+        } else {
+            rtf = QString::fromLatin1(*bytes);
+        }
     }
-    // Rich text is 8-bit: one byte per character.
-    out << RtfToHtml(QString::fromLatin1(*bytes));
+    // Written as it is made; one encoder, as a piece may end inside a
+    // character that takes two UTF-16 units.
+    QStringEncoder encoder(encoding);
+    RtfToHtml(rtf, [&](QStringView piece) { out.write(QByteArray(encoder.encode(piece))); });
     return 0;
 }
 
 } // namespace
 
-int runTools(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int runTools(const QStringList &arguments, ToolOutput &out, ToolOutput &err)
 {
     if (arguments.isEmpty())
         return usage(err);

@@ -3,14 +3,17 @@
 //   tagloom-tools validate FILE...
 //   tagloom-tools compress [options] IN OUT
 //   tagloom-tools rtf2html IN.rtf
-// Exit status: 0 done, 1 validate found an error, 2 bad usage or a file
-// that could not be read or written.
+// Exit status: 0 done, 1 validate found an error, 2 bad usage, an input that
+// could not be read or was refused, or output that could not be written.
 
 #include <QStringList>
-#include <QTextStream>
 
 namespace tagloom {
 
-int runTools(const QStringList &arguments, QTextStream &out, QTextStream &err);
+class ToolOutput;
+
+// Runs one command; what it writes goes to `out` and `err`, which the caller
+// finishes (a write that fails there turns the status into 2).
+int runTools(const QStringList &arguments, ToolOutput &out, ToolOutput &err);
 
 } // namespace tagloom

@@ -4,9 +4,11 @@
 #include "codetools/document_analysis.h"
 #include "codetools/html_compressor.h"
 #include "codetools/html_parser.h"
+#include "codetools/html_tag_stream.h"
 #include "codetools/rtf_to_html.h"
 #include "base/text_codec.h"
 
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -67,6 +69,48 @@ QStringList nodeTexts(const THTMLNode &node)
     return {QStringLiteral("X"), text.Text.toString(), text.RawText.toString()};
 }
 
+// A tag as a scan for tags only gives it, its parameters walked from its raw
+// text, in the form nodeTexts gives.
+QStringList walkedTagTexts(const THTMLTag &tag)
+{
+    QStringList out{QStringLiteral("T"), tag.Name.toString(), tag.RawText.toString()};
+    TagParamTokens tokens(tag.RawText);
+    THTMLParam p;
+    while (tokens.next(p))
+        out << upperAscii(p.Name.toString()) << p.Value.toString() << p.RawText.toString();
+    return out;
+}
+
+// `input` handed to `feed` in pieces of random sizes, empty ones among them.
+template <typename Feed>
+void feedInPieces(std::mt19937 &random, QByteArrayView input, Feed feed)
+{
+    qsizetype at = 0;
+    while (at < input.size()) {
+        const qsizetype most = random() % 2 ? 3 : random() % 2 ? 40 : 700;
+        const qsizetype size = std::min<qsizetype>(input.size() - at, qsizetype(random() % (most + 1)));
+        feed(input.sliced(at, size));
+        at += size;
+    }
+    feed(input.sliced(at));
+}
+
+// A tag read from the page's bytes, decoded as the parser decodes the
+// page, in the form nodeTexts gives.
+QStringList byteTagTexts(QByteArrayView raw, bool utf8)
+{
+    const auto text = [utf8](QByteArrayView bytes) {
+        return utf8 ? QString(QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)(bytes))
+                    : QString::fromLatin1(bytes);
+    };
+    TagByteTokens tokens(raw);
+    QStringList out{QStringLiteral("T"), upperAscii(text(tokens.name())), text(raw)};
+    TagByteTokens::Param p;
+    while (tokens.next(p))
+        out << upperAscii(text(p.name)) << text(p.value) << text(p.raw);
+    return out;
+}
+
 TEST(EngineFuzz, TokenizerAndAnalysis)
 {
     std::mt19937 random(20261209);
@@ -86,6 +130,22 @@ TEST(EngineFuzz, TokenizerAndAnalysis)
             scanAgrees = scanAgrees && visited < lines.Nodes.size() && nodeTexts(node) == nodeTexts(lines.Nodes[visited]);
             ++visited;
         });
+        QList<QStringList> walked, listed;
+        THTMLParser tagsOnly;
+        tagsOnly.ScanBytes(input, [&](const THTMLNode &node) { walked << walkedTagTexts(std::get<THTMLTag>(node)); },
+                           THTMLParser::ScanNodes::TagsOnly);
+        for (const THTMLNode &node : lines.Nodes)
+            if (std::holds_alternative<THTMLTag>(node))
+                listed << nodeTexts(node);
+        EXPECT_EQ(walked, listed) << input.toHex().constData();
+        // The tags straight from the bytes, which arrive in random blocks.
+        std::mt19937 splits(round);
+        const bool utf8 = isValidUtf8(input);
+        QList<QStringList> streamed;
+        HtmlTagStream stream([&](QByteArrayView raw) { streamed << byteTagTexts(raw, utf8); });
+        feedInPieces(splits, input, [&](QByteArrayView piece) { stream.feed(piece); });
+        stream.finish();
+        EXPECT_EQ(streamed, listed) << input.toHex().constData();
         ASSERT_EQ(whole.Nodes.size(), lines.Nodes.size()) << input.toHex().constData();
         ASSERT_EQ(text.Nodes.size(), lines.Nodes.size()) << input.toHex().constData();
         EXPECT_TRUE(scanAgrees && visited == lines.Nodes.size()) << input.toHex().constData();
@@ -99,6 +159,16 @@ TEST(EngineFuzz, TokenizerAndAnalysis)
         const QVector<AnalysisRow> rows = analyseFile(input);
         ASSERT_FALSE(rows.isEmpty());
         EXPECT_EQ(rows, analyseDocument(lines)) << input.toHex().constData();
+        QByteArrayList inBlocks, atOnce;
+        const auto keep = [](QByteArrayList &into) {
+            return [&into](const AnalysisFinding &f) { into << f.invalid.toByteArray() + '|' + f.message.toByteArray() + '|' + f.type.toByteArray(); };
+        };
+        PageAnalysis analysis(keep(inBlocks));
+        feedInPieces(splits, input, [&](QByteArrayView piece) { analysis.feed(piece); });
+        analysis.finish();
+        const qint64 count = scanFindings(input, keep(atOnce));
+        EXPECT_EQ(count, atOnce.size());
+        EXPECT_EQ(inBlocks, atOnce) << input.toHex().constData();
     }
 }
 
@@ -123,6 +193,51 @@ TEST(EngineFuzz, Compressor)
         idle.LoadBytes(input);
         idle.Compress();
         EXPECT_EQ(idle.Buffer(), input);
+    }
+}
+
+// Mark-up longer than any pass looks ahead, so that it runs past the end of
+// what a pass is given: runs of one byte, long comments, tags and values,
+// and the marks a pass decides by the byte before them.
+QByteArray longPiece(std::mt19937 &random)
+{
+    const QByteArray filler(int(random() % 100), " \r\n<>\"'x"[random() % 8]);
+    switch (random() % 5) {
+    case 0: return "<!--webbot bot=\"" + filler + "\" -->";
+    case 1: return "<P align=center>" + filler + "</p>";
+    case 2: return "<a href=\"" + filler + "\" title=x" + filler + ">";
+    case 3: return "> <" + QByteArray(1, "tlpTs/"[random() % 6]) + "d>";
+    default: return filler;
+    }
+}
+
+// Pages of many random pieces, so that the passes stop short of the end of
+// what they are given again and again.
+TEST(EngineFuzz, CompressorStreamGivesWhatCompressGives)
+{
+    std::mt19937 random(31);
+    for (int round = 0, n = rounds(); round < n; ++round) {
+        QByteArray input;
+        for (int parts = 1 + int(random() % 40); parts > 0; --parts) {
+            input += randomInput(random, kHtmlPieces);
+            if (random() % 2 == 0)
+                input += longPiece(random);
+        }
+        THTMLCompressor whole;
+        bool *const switches[] = {&whole.InvCommas, &whole.AllReturns, &whole.Returns,    &whole.Webbots,
+                                  &whole.Spaces,    &whole.SimpleTags, &whole.BlockquoteToUl, &whole.Center};
+        for (bool *on : switches)
+            *on = random() % 3 != 0;
+        QByteArray streamed;
+        const auto threads = random() % 2 ? CompressorStream::Threads::Two : CompressorStream::Threads::One;
+        CompressorStream stream(whole, [&streamed](QByteArrayView piece) { streamed += piece; }, threads);
+        feedInPieces(random, input, [&stream](QByteArrayView piece) { stream.write(piece); });
+        stream.finish();
+        whole.LoadBytes(input);
+        whole.Compress();
+        ASSERT_EQ(streamed, whole.Buffer()) << input.toHex().constData();
+        EXPECT_EQ(stream.bytesIn(), input.size());
+        EXPECT_EQ(stream.bytesOut(), streamed.size());
     }
 }
 

@@ -1,6 +1,7 @@
 #include "codetools/html_parser.h"
 #include "base/text_codec.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace tagloom;
@@ -161,6 +162,24 @@ QStringList scannedBytes(const QByteArray &page)
     return out;
 }
 
+// A scan for tags only: each tag with its parameters walked from its raw
+// text, in the form everything() gives.
+QStringList scannedTags(const QByteArray &page)
+{
+    THTMLParser parser;
+    QStringList out;
+    parser.ScanBytes(page, [&out](const THTMLNode &node) {
+        const auto &tag = std::get<THTMLTag>(node); // text is never handed over
+        QString line = QStringLiteral("T|%1|%2").arg(tag.Name, tag.RawText);
+        TagParamTokens tokens(tag.RawText);
+        THTMLParam p;
+        while (tokens.next(p))
+            line += QStringLiteral("|%1=%2(%3)").arg(upperAscii(p.Name.toString()), p.Value, p.RawText);
+        out << line;
+    }, THTMLParser::ScanNodes::TagsOnly);
+    return out;
+}
+
 // Pages whose nodes cross line breaks of every style, and pages big enough
 // that copies and parameter lists outgrow the storage blocks mid-node.
 TEST(HtmlParser, WholeTextParsesAsItsLines)
@@ -190,6 +209,8 @@ TEST(HtmlParser, WholeTextParsesAsItsLines)
         EXPECT_EQ(parsedText(page), lines) << page.left(60).constData();
         EXPECT_EQ(parsedBytes(page), lines) << page.left(60).constData();
         EXPECT_EQ(scannedBytes(page), lines) << page.left(60).constData();
+        EXPECT_EQ(scannedTags(page), lines.filter(QRegularExpression(QStringLiteral("^T\\|"))))
+            << page.left(60).constData();
     }
     const QStringList crossingNodes = parsedLines(crossing);
     EXPECT_EQ(crossingNodes.at(0), QStringLiteral("T|TDCLASS=C0|tdclass=c0"));

@@ -158,6 +158,44 @@ TEST(RtfToHtml, TextIsNeverSwallowed)
     });
 }
 
+// Word processors and rich-text controls write "\deflang" before the font
+// table; the table then ends with its group, and the text is kept. The
+// order the tables usually come in gives the same result as ever.
+TEST(RtfToHtml, FontTableEndsWithItsGroupInEitherOrder)
+{
+    expectRows({
+        {"deflang before the font table",
+         "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}"
+         "\\viewkind4\\uc1\\pard\\f0\\fs20 Hello world\\par}",
+         "\r\n<P>Hello world"},
+        {"deflang after the font table",
+         "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\\deflang1033"
+         "\\pard\\f0\\fs20 Hello world\\par}",
+         "\r\n<P>Hello world"},
+        {"a second font after an early deflang",
+         "{\\rtf1\\deflang1033{\\fonttbl{\\f0 A;}{\\f1\\fmodern Courier New;}}\\f1 x\\f0 y}",
+         "\r\n<P><FONT FACE=\"Courier New\" SIZE=\"3\">x<FONT FACE=\"A\" SIZE=\"3\">y"},
+    });
+}
+
+// A rich-text control's export as it comes: font and colour tables, the
+// generator group, view settings, then paragraphs.
+TEST(RtfToHtml, WordProcessorExport)
+{
+    const char *rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\nouicompat\\deflang1033"
+                      "{\\fonttbl{\\f0\\fnil\\fcharset0 Calibri;}{\\f1\\fswiss\\fcharset0 Arial;}}\r\n"
+                      "{\\colortbl ;\\red255\\green0\\blue0;}\r\n"
+                      "{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n"
+                      "\\pard\\sa200\\sl276\\slmult1\\f0\\fs22\\lang9 First line\\par\r\n"
+                      "\\cf1\\b Second\\cf0\\b0  line\\par\r\n}\r\n";
+    const QString html = RtfToHtml(QString::fromLatin1(rtf));
+    EXPECT_TRUE(html.contains(QStringLiteral("First line"))) << html.toStdString();
+    EXPECT_TRUE(html.contains(QStringLiteral("Second"))) << html.toStdString();
+    EXPECT_TRUE(html.contains(QStringLiteral(" line"))) << html.toStdString();
+    EXPECT_TRUE(html.contains(QStringLiteral("FACE=\"Calibri\""))) << html.toStdString();
+    EXPECT_FALSE(html.contains(QStringLiteral("Riched20"))) << html.toStdString();
+}
+
 // The colour reset by "\plain" opens the next paragraph at once, so the bullet
 // item follows an empty <P>; "End" gets no FONT tag, as "\plain" writes none.
 TEST(RtfToHtml, WholeDocument)
@@ -181,6 +219,27 @@ TEST(RtfToHtml, GoldenDocuments)
     ASSERT_FALSE(cases.empty());
     for (const auto &c : cases)
         EXPECT_EQ(RtfToHtml(QString::fromLatin1(c.input)).toUtf8(), c.expected) << c.name.toStdString();
+}
+
+// Handed over in pieces, the result is the same, also where an empty
+// paragraph that the finishing rewrites lies across the joint of two pieces.
+TEST(RtfToHtml, PiecesMakeTheWholeResult)
+{
+    QString rtf = QStringLiteral("{\\rtf1\\ansi ");
+    for (int i = 0; i < 150000; ++i)
+        rtf += QStringLiteral("\\b x\\par \\plain\\par y%1").arg(i % 7);
+    rtf += QStringLiteral("}");
+    QString joined;
+    int pieces = 0;
+    RtfToHtml(rtf, [&](QStringView piece) {
+        joined += piece;
+        ++pieces;
+    });
+    const QString whole = RtfToHtml(rtf);
+    EXPECT_GT(pieces, 2);
+    EXPECT_EQ(joined.size(), whole.size());
+    EXPECT_TRUE(joined == whole);
+    EXPECT_TRUE(whole.contains(QStringLiteral("</B></P>\n<P>y")));
 }
 
 } // namespace

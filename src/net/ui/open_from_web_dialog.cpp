@@ -1,5 +1,6 @@
 #include "net/ui/open_from_web_dialog.h"
 
+#include "base/ui/typed_combo_box.h"
 #include "base/data_folder.h"
 #include "base/ui/file_dialogs.h"
 #include "base/list_file.h"
@@ -42,9 +43,9 @@ OpenFromWebDialog::~OpenFromWebDialog() = default;
 void OpenFromWebDialog::buildLayout()
 {
     m_urlBox = new QComboBox(this);
-    m_urlBox->setEditable(true);
-    // The history grows only when OK is pressed, not on Enter in the box.
-    m_urlBox->setInsertPolicy(QComboBox::NoInsert);
+    // A typed address is fetched as typed, never completed from the history,
+    // which grows only when OK is pressed, not on Enter in the box.
+    makeTypedComboBox(m_urlBox);
     m_urlBox->setMinimumWidth(380);
 
     m_fileNameEdit = new QLineEdit(this);

@@ -1,10 +1,14 @@
 #include "vocabulary/ui/palette_pictures.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 #include <functional>
 
 namespace tagloom {
@@ -326,17 +330,48 @@ const QHash<QString, Draw> &pictures()
     return table;
 }
 
-QPixmap render(const Draw &draw, int scale)
-{
-    QPixmap pixmap(22 * scale, 22 * scale);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.scale(scale, scale);
-    draw(p);
-    return pixmap;
-}
+// Draws a picture when a button first shows it, at the size asked for, and
+// keeps it: building the palettes draws nothing, and hidden pages never do.
+class PictureEngine : public QIconEngine {
+public:
+    explicit PictureEngine(const Draw *draw) : m_draw(draw) {}
+
+    QIconEngine *clone() const override { return new PictureEngine(m_draw); }
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const QString key = QStringLiteral("%1x%2/%3").arg(size.width()).arg(size.height()).arg(int(mode));
+        if (const auto it = m_rendered.constFind(key); it != m_rendered.constEnd())
+            return *it;
+        QPixmap picture(size);
+        picture.fill(Qt::transparent);
+        {
+            QPainter p(&picture);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setRenderHint(QPainter::TextAntialiasing);
+            p.scale(size.width() / 22.0, size.height() / 22.0);
+            (*m_draw)(p);
+        }
+        // Disabled and selected buttons get the style's own look of the picture.
+        if (mode != QIcon::Normal && mode != QIcon::Active) {
+            QStyleOption option;
+            option.palette = QApplication::palette();
+            picture = QApplication::style()->generatedIconPixmap(mode, picture, &option);
+        }
+        m_rendered.insert(key, picture);
+        return picture;
+    }
+
+private:
+    const Draw *m_draw; // an entry of the table, which lives for the whole run
+    QHash<QString, QPixmap> m_rendered;
+};
 
 } // namespace
 
@@ -345,10 +380,7 @@ QIcon palettePicture(const QString &name)
     const auto it = pictures().constFind(name);
     if (it == pictures().constEnd())
         return QIcon();
-    QIcon icon;
-    icon.addPixmap(render(*it, 1));
-    icon.addPixmap(render(*it, 2));
-    return icon;
+    return QIcon(new PictureEngine(&*it));
 }
 
 QStringList palettePictureNames() { return pictures().keys(); }

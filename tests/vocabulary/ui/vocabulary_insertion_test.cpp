@@ -124,6 +124,9 @@ TEST_F(VocabularyInsertionTest, EveryEntryInsertsAllItsTextsWithTheRightUndoFoot
             EXPECT_EQ(text, QStringLiteral("first") + insertion.texts.at(0) + QStringLiteral("\r\nsecond"));
             EXPECT_EQ(editor.CaretColumn(), 3 + insertion.texts.at(0).size());
             break;
+        case InsertMode::Replace:
+            ADD_FAILURE() << "a palette or menu text replaces the selection";
+            break;
         }
     }
 }
