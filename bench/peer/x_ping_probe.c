@@ -32,8 +32,9 @@ int main(int argc, char **argv)
     const Window root = DefaultRootWindow(display);
     const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
     const Atom ping = XInternAtom(display, "_NET_WM_PING", False);
-    /* Answers go to the root window. */
-    XSelectInput(display, root, SubstructureNotifyMask);
+    /* Answers go to the root window, sent with the substructure mask (GTK)
+     * or the structure mask (Qt). */
+    XSelectInput(display, root, SubstructureNotifyMask | StructureNotifyMask);
     static double sent[1 << 16];
     unsigned long sequence = 1;
     double next = now_ms();

@@ -68,7 +68,7 @@ void CompressorDialog::showEvent(QShowEvent *event)
 void CompressorDialog::compressActive()
 {
     DocumentWindow *doc = m_activeDocument ? m_activeDocument() : nullptr;
-    if (!doc)
+    if (!doc || doc->refuseWhileLoading())
         return;
     auto checked = [this](int row) { return m_passes->item(row)->checkState() == Qt::Checked; };
     THTMLCompressor compressor;

@@ -91,6 +91,9 @@ public:
     // A large file is read in the background: LoadDocument returns at once
     // and loadFinished() follows; meanwhile the editor is empty and read-only.
     bool isLoading() const { return m_loading; }
+    // True, after telling the user, while the file is still being read: the
+    // empty editor must not be written anywhere, least of all over the file.
+    bool refuseWhileLoading();
     // Save (Save As when untitled). False when cancelled or the write failed;
     // a failed write is reported and leaves the document as it was. A large
     // document is written in the background: true says it started, and

@@ -120,8 +120,20 @@ void DocumentWindow::finishBackgroundLoad(const ScintillaLoader *loader, const L
     emit loadFinished();
 }
 
+bool DocumentWindow::refuseWhileLoading()
+{
+    if (!m_loading)
+        return false;
+    showMessage(this, MessageKind::Information, QStringLiteral("Information"),
+                QStringLiteral("The file \"%1\" is still being opened. Try again once its text is shown.")
+                    .arg(m_document.path()));
+    return true;
+}
+
 bool DocumentWindow::save()
 {
+    if (refuseWhileLoading())
+        return false;
     if (m_document.isUntitled())
         return saveAs();
     if (m_editor->isLargeDocument()) {
@@ -228,6 +240,8 @@ QString DocumentWindow::runSaveDialog(const QString &proposed)
 
 bool DocumentWindow::saveAs()
 {
+    if (refuseWhileLoading())
+        return false;
     const QString path = runSaveDialog(m_document.path());
     if (path.isEmpty())
         return false;

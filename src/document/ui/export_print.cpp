@@ -14,6 +14,8 @@ namespace tagloom {
 
 void exportCopy(DocumentWindow &window, LineEnds ends)
 {
+    if (window.refuseWhileLoading())
+        return;
     const QString path = window.runSaveDialog(window.lastSaveDialogName());
     if (path.isEmpty())
         return;

@@ -171,6 +171,24 @@ TEST_F(LargeDocumentTest, LargeFileOpensInTheBackground)
     EXPECT_EQ(doc->fileBytes(), QByteArray(page).replace("\n", "\r\n"));
 }
 
+TEST_F(LargeDocumentTest, NothingIsWrittenWhileTheFileIsStillBeingRead)
+{
+    // The editor is empty until the text arrives: a save then would replace
+    // the file with nothing.
+    const QByteArray page = markup(kLarge, "\r\n");
+    auto doc = open(page);
+    QSignalSpy finished(doc.get(), SIGNAL(loadFinished()));
+    ASSERT_TRUE(doc->isLoading());
+    ASSERT_FALSE(doc->save());
+    EXPECT_FALSE(doc->saveAs()); // no file chooser either
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_TRUE(messages.shown.first().text.contains(QStringLiteral("is still being opened")));
+    ASSERT_TRUE(waitFor([&] { return finished.count() == 1; }));
+    EXPECT_EQ(test::readBytes(path()), page);
+    EXPECT_EQ(doc->fileBytes(), page);
+    EXPECT_FALSE(doc->refuseWhileLoading());
+}
+
 TEST_F(LargeDocumentTest, ScreenReadersGetLargeDocumentsAsAPlainField)
 {
     struct Row {
