@@ -403,6 +403,11 @@ void CodeEditor::keepColumnCount(qint64 position, qint64 length)
     known = ColumnCount{};
 }
 
+bool CodeEditor::isPlainDocument() const
+{
+    return SendScintilla(Sci::SCI_GETDOCUMENTOPTIONS) & Sci::SC_DOCUMENTOPTION_STYLES_NONE;
+}
+
 qsizetype CodeEditor::longLineShown() const
 {
     return m_longLines->isActive() ? m_longLines->longestLine() : 0;

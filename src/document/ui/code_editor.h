@@ -35,6 +35,16 @@ struct LargeDocumentLimits {
     // Documents of this many bytes or more are large: opened and saved off
     // the user-interface thread, plainer for screen readers.
     qint64 largeDocument = 4 * 1024 * 1024;
+    // Large documents of this many bytes or more without a very long line are
+    // held without colouring: Scintilla keeps a style byte beside every byte
+    // of text, doubling what the document costs.
+    qint64 plainDocument = 32 * 1024 * 1024;
+
+    // Whether a document read from a file is held without styles.
+    bool holdsPlain(qint64 bytes, qsizetype longestLine) const
+    {
+        return bytes >= plainDocument && longestLine <= longLine;
+    }
 };
 
 class CodeEditor : public QsciScintilla, public EditorOperations {
@@ -99,6 +109,8 @@ public:
     // readers get it (and one with very long lines) as a plain field, since
     // counting its characters on every caret move takes too long.
     bool isLargeDocument() const { return m_largeDocument; }
+    // The document has no room for styles: it is shown without colouring.
+    bool isPlainDocument() const;
     const LargeDocumentLimits &limits() const { return m_limits; }
     void setLimits(const LargeDocumentLimits &limits) { m_limits = limits; }
     // The length of the longest line when colouring was turned off for it

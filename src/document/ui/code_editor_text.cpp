@@ -110,7 +110,9 @@ void CodeEditor::adoptLoadedDocument(const ScintillaLoader &loader, const Loaded
     m_document->setEncoding(loaded.encoding);
     m_document->setNoLines(loaded.text.noLines);
     applyDocumentSettings();
-    if (m_documentLexer)
+    if (isPlainDocument())
+        SendScintilla(Sci::SCI_SETLEXER, W(Sci::SCLEX_NULL)); // nothing to colour into
+    else if (m_documentLexer)
         m_documentLexer();
     SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1UL);
     SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);

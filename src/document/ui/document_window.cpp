@@ -230,8 +230,9 @@ void DocumentWindow::applyColouringFromSelector()
 {
     const ColouringInfo *info = colouringByName(m_syntaxBox->currentText());
     m_editor->setDocumentLexer([this, info] { applyLexerToDocument(m_editor, info ? &info->colouring : nullptr); });
-    // Very long lines keep colouring off; the choice applies once they are gone.
-    if (m_editor->longLineShown() > 0) {
+    // Very long lines keep colouring off (the choice applies once they are
+    // gone); a document held without styles has nothing to colour into.
+    if (m_editor->longLineShown() > 0 || m_editor->isPlainDocument()) {
         updateNotice();
         return;
     }
@@ -298,11 +299,16 @@ void DocumentWindow::updateNotice()
                          .arg(sizeText(longest), sizeText(m_editor->limits().longLine));
     }
     if (m_editor->isLargeDocument()) {
-        shown << QStringLiteral("Large document");
+        const bool plain = m_editor->isPlainDocument();
+        shown << (plain ? QStringLiteral("Large document, no colouring") : QStringLiteral("Large document"));
         explained << QStringLiteral("This document is larger than %1: it is opened and saved in the background, "
-                                    "coloured a part at a time as you reach it, style sheets inside it are not "
-                                    "coloured, and screen readers get it as a plain text field.")
+                                    "style sheets inside it are not coloured, and screen readers get it as a plain "
+                                    "text field.")
                          .arg(sizeText(m_editor->limits().largeDocument));
+        explained << (plain ? QStringLiteral("Documents of %1 or more are shown without colouring: colouring keeps "
+                                             "a second byte beside every byte of text, doubling the memory they take.")
+                                  .arg(sizeText(m_editor->limits().plainDocument))
+                            : QStringLiteral("It is coloured a part at a time as you reach it."));
     }
     if (!explained.isEmpty())
         explained << QStringLiteral("The text itself is kept exactly as it is.");

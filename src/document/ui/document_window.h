@@ -146,6 +146,7 @@ private:
     void updateEmbeddedStyles();
     void onDisplayModeChanged();
     void startBackgroundLoad(const QString &path);
+    void fillEditorInBackground(const QString &path, std::shared_ptr<LoadedText> read);
     void finishBackgroundLoad(const ScintillaLoader *loader, const LoadedText &loaded, const QString &error);
     void startBackgroundSave();
     void finishBackgroundSave(const Status &status, quint64 editsAtCopy);

@@ -71,22 +71,32 @@ DocumentWindow::LoadResult DocumentWindow::LoadDocument(const QString &path)
 
 void DocumentWindow::startBackgroundLoad(const QString &path)
 {
-    std::shared_ptr<ScintillaLoader> loader = ScintillaLoader::create(m_editor);
     m_editor->setReadOnly(true); // the empty text shown until the file is in
     m_loading = true;
     updateNotice();
+    // First the file is read and its lines measured; the kind of document
+    // that holds it depends on them.
     const qint64 memory = availableMemoryBytes();
     m_loadJob = BackgroundJob::start(
-        this,
-        [path, loader, memory](const BackgroundJob::CancelFlag &cancelled) {
-            BackgroundLoad result;
-            Result<LoadedText> read = readDocumentFile(path, memory);
+        this, [path, memory](const BackgroundJob::CancelFlag &) { return readDocumentFile(path, memory); },
+        [this, path](Result<LoadedText> &&read) {
             if (!read) {
-                result.error = read.error;
-                return result;
+                finishBackgroundLoad(nullptr, LoadedText{}, read.error);
+                return;
             }
-            result.loaded = std::move(*read);
-            QByteArray &buffer = result.loaded.text.buffer;
+            fillEditorInBackground(path, std::make_shared<LoadedText>(std::move(*read)));
+        });
+}
+
+void DocumentWindow::fillEditorInBackground(const QString &path, std::shared_ptr<LoadedText> read)
+{
+    const bool plain = m_editor->limits().holdsPlain(read->text.buffer.size(), read->longestLine);
+    std::shared_ptr<ScintillaLoader> loader = ScintillaLoader::create(m_editor, !plain);
+    m_loadJob = BackgroundJob::start(
+        this,
+        [path, loader, read](const BackgroundJob::CancelFlag &cancelled) {
+            BackgroundLoad result;
+            QByteArray &buffer = read->text.buffer;
             for (qsizetype at = 0; at < buffer.size() && !cancelled; at += kLoadStep) {
                 if (!loader->add(buffer.constData() + at, std::min(kLoadStep, buffer.size() - at))) {
                     result.error = QStringLiteral("There is not enough memory to open the file \"%1\".").arg(path);
@@ -95,6 +105,7 @@ void DocumentWindow::startBackgroundLoad(const QString &path)
             }
             loader->finish();
             buffer = QByteArray(); // the editor has its own copy now
+            result.loaded = std::move(*read);
             result.loader = loader;
             return result;
         },

@@ -9,10 +9,11 @@ namespace tagloom {
 
 using namespace sci;
 
-std::shared_ptr<ScintillaLoader> ScintillaLoader::create(QsciScintillaBase *editor)
+std::shared_ptr<ScintillaLoader> ScintillaLoader::create(QsciScintillaBase *editor, bool withStyles)
 {
     // No size hint: Scintilla would fill the whole buffer here, on this thread.
-    auto *loader = reinterpret_cast<Interface *>(editor->SendScintilla(Sci::SCI_CREATELOADER, 0UL, 0L));
+    const long options = withStyles ? Sci::SC_DOCUMENTOPTION_DEFAULT : Sci::SC_DOCUMENTOPTION_STYLES_NONE;
+    auto *loader = reinterpret_cast<ILoader *>(editor->SendScintilla(Sci::SCI_CREATELOADER, 0UL, options));
     // The document's reference count is not thread-safe: the last reference
     // always goes on the user-interface thread.
     return std::shared_ptr<ScintillaLoader>(new ScintillaLoader(loader), [](ScintillaLoader *l) {

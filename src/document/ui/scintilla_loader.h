@@ -5,8 +5,8 @@
 // editor then swaps the finished document in whole (CodeEditor::
 // adoptLoadedDocument), which takes milliseconds whatever its size.
 //
-// Scintilla's loader interface has exactly three methods; it is mirrored
-// here because QScintilla does not ship the header that declares it.
+// QScintilla does not install the header that declares Scintilla's loader
+// interface; its three methods are declared below.
 
 #include <QtGlobal>
 #include <cstddef>
@@ -14,12 +14,22 @@
 
 class QsciScintillaBase;
 
+// Scintilla's loader interface, declared exactly as the library declares it
+// (at global scope, SCI_METHOD being empty here).
+class ILoader {
+public:
+    virtual int Release() = 0;
+    virtual int AddData(const char *data, std::ptrdiff_t length) = 0;
+    virtual void *ConvertToDocument() = 0;
+};
+
 namespace tagloom {
 
 class ScintillaLoader {
 public:
-    // Made on the user-interface thread, for documents of `editor`'s kind.
-    static std::shared_ptr<ScintillaLoader> create(QsciScintillaBase *editor);
+    // Made on the user-interface thread, for documents of `editor`'s kind;
+    // a document without styles takes half the memory but cannot be coloured.
+    static std::shared_ptr<ScintillaLoader> create(QsciScintillaBase *editor, bool withStyles = true);
     ~ScintillaLoader();
     ScintillaLoader(const ScintillaLoader &) = delete;
     ScintillaLoader &operator=(const ScintillaLoader &) = delete;
@@ -33,14 +43,9 @@ public:
     void *document() const { return m_document; }
 
 private:
-    struct Interface {
-        virtual int Release() = 0;
-        virtual int AddData(const char *data, std::ptrdiff_t length) = 0;
-        virtual void *ConvertToDocument() = 0;
-    };
-    explicit ScintillaLoader(Interface *loader) : m_loader(loader) {}
+    explicit ScintillaLoader(ILoader *loader) : m_loader(loader) {}
 
-    Interface *m_loader;
+    ILoader *m_loader;
     void *m_document = nullptr;
 };
 

@@ -5,6 +5,7 @@
 #include "document/ui/document_window.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QSignalSpy>
@@ -30,11 +31,12 @@ constexpr qsizetype kLarge = 5 * 1024 * 1024; // past the editor's 4 MB
 
 class LargeDocumentTest : public ::testing::Test {
 protected:
-    std::unique_ptr<DocumentWindow> open(const QByteArray &bytes)
+    std::unique_ptr<DocumentWindow> open(const QByteArray &bytes, const LargeDocumentLimits &limits = {})
     {
         folder.write(QStringLiteral("/page.htm"), bytes);
         auto doc = std::make_unique<DocumentWindow>(DocumentContext{});
         doc->setAttribute(Qt::WA_DeleteOnClose, false);
+        doc->editor()->setLimits(limits);
         doc->LoadDocument(path());
         return doc;
     }
@@ -187,6 +189,44 @@ TEST_F(LargeDocumentTest, NothingIsWrittenWhileTheFileIsStillBeingRead)
     EXPECT_EQ(test::readBytes(path()), page);
     EXPECT_EQ(doc->fileBytes(), page);
     EXPECT_FALSE(doc->refuseWhileLoading());
+}
+
+TEST_F(LargeDocumentTest, VeryLargePagesAreHeldWithoutColouringUnlessALineIsVeryLong)
+{
+    LargeDocumentLimits limits;
+    limits.plainDocument = kLarge - 1024;
+    struct Row {
+        const char *name;
+        QByteArray page;
+        bool plain;
+    };
+    const Row rows[] = {
+        {"short lines: no styles kept", markup(kLarge, "\r\n"), true},
+        {"a very long line keeps its styles, to be drawn around the caret",
+         markup(64 * 1024, "") + "\r\n" + markup(kLarge, "\r\n"), false},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        auto doc = open(row.page, limits);
+        QSignalSpy finished(doc.get(), SIGNAL(loadFinished()));
+        ASSERT_TRUE(waitFor([&] { return finished.count() == 1; }));
+        CodeEditor *editor = doc->editor();
+        EXPECT_EQ(editor->isPlainDocument(), row.plain);
+        EXPECT_EQ(notice(*doc)->text().contains(QStringLiteral("Large document, no colouring")), row.plain);
+        if (row.plain) {
+            EXPECT_EQ(editor->SendScintilla(Sci::SCI_GETLEXER), Sci::SCLEX_NULL);
+            // Choosing a colouring again changes nothing.
+            doc->syntaxBox()->setCurrentIndex((doc->syntaxBox()->currentIndex() + 1) % doc->syntaxBox()->count());
+            EXPECT_EQ(editor->SendScintilla(Sci::SCI_GETLEXER), Sci::SCLEX_NULL);
+        } else {
+            EXPECT_FALSE(drawn(editor, 60 * 1024));
+        }
+        // The text is all there and editable either way.
+        doc->show();
+        QTest::keyClick(editor, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(editor, QStringLiteral("end"));
+        EXPECT_EQ(doc->fileBytes(), row.page.left(row.page.size() - 2) + "end\r\n");
+    }
 }
 
 TEST_F(LargeDocumentTest, ScreenReadersGetLargeDocumentsAsAPlainField)
