@@ -1,3 +1,4 @@
+#include "document/editor_operations.h"
 #include "tags/script_markup.h"
 
 #include <gtest/gtest.h>
@@ -5,6 +6,29 @@
 using namespace tagloom;
 
 namespace {
+
+// Lines in a list, as the editor holds them: a text with line breaks put in
+// by InsertLine becomes several lines.
+class LineList : public EditorOperations {
+public:
+    QStringList lines;
+    int caretLine = 1;
+    QString SelectedText() const override { return {}; }
+    void ReplaceSelection(const QString &) override {}
+    int CaretLine() const override { return caretLine; }
+    int CaretColumn() const override { return 1; }
+    void SetCaretColumn(int) override {}
+    void SetCaretLine(int line) override { caretLine = line; }
+    QString LineText() const override { return lines.value(caretLine - 1); }
+    void ReplaceLine(const QString &) override {}
+    void InsertLine(int index, const QString &text) override
+    {
+        const QStringList added = text.split(QStringLiteral("\r\n"));
+        for (int i = 0; i < added.size(); ++i)
+            lines.insert(std::min<qsizetype>(index + i, lines.size()), added.at(i));
+    }
+    int LineCount() const override { return int(lines.size()); }
+};
 
 TEST(ScriptMarkup, OpeningTagCodeAndClosingTagBelowTheCaretLine)
 {
@@ -37,6 +61,16 @@ TEST(ScriptMarkup, OpeningTagCodeAndClosingTagBelowTheCaretLine)
         EXPECT_EQ(insertion.mode, InsertMode::Lines) << c.name;
         EXPECT_EQ(insertion.texts, c.lines) << c.name;
     }
+}
+
+TEST(ScriptMarkup, MultiLineCodeStaysBetweenItsTagsInTheDocument)
+{
+    LineList document;
+    document.lines = QStringList{"<body>", "</body>"};
+    insert(&document, buildScriptMarkup({"JavaScript", "", "", "var a;\r\nvar b;\r\nvar c;"}));
+    EXPECT_EQ(document.lines, QStringList({"<body>", "<SCRIPT Language=\"JavaScript\">", "var a;", "var b;", "var c;",
+                                           "</SCRIPT>", "</body>"}));
+    EXPECT_EQ(document.caretLine, 1);
 }
 
 TEST(ScriptMarkup, LanguageChoosesTheCodeEditorsColouring)
