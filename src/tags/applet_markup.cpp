@@ -1,5 +1,7 @@
 #include "tags/applet_markup.h"
 
+#include "tags/tag_text.h"
+
 namespace tagloom {
 
 QString appletTag(const AppletFields &fields)
@@ -14,19 +16,16 @@ QString appletTag(const AppletFields &fields)
         {"hspace", &AppletFields::EditHSpace},     {"align", &AppletFields::EditAlign},
     };
     QString tag = QStringLiteral("<applet code=\"") + fields.EditApplet + QLatin1Char('"');
-    for (const auto &row : optional) {
-        const QString &value = fields.*row.field;
-        if (!value.isEmpty())
-            tag += QLatin1Char(' ') + QLatin1String(row.attribute) + QStringLiteral("=\"") + value + QLatin1Char('"');
-    }
+    for (const auto &row : optional)
+        appendOptionalAttribute(tag, row.attribute, fields.*row.field);
     return tag + QLatin1Char('>');
 }
 
-Result<Insertion> buildAppletMarkup(const AppletFields &fields)
+MarkupOutcome appletMarkup(const AppletFields &fields)
 {
     if (fields.EditApplet.isEmpty())
-        return Result<Insertion>::failure(QString::fromLatin1(NoAppletMessage));
-    return Result<Insertion>::success(lineInsertion(appletTag(fields)));
+        return MarkupOutcome::refusing(QString::fromLatin1(NoAppletMessage));
+    return MarkupOutcome::inserting(lineInsertion(appletTag(fields)));
 }
 
 } // namespace tagloom

@@ -3,8 +3,7 @@
 // below the caret line (in edit mode the dialog base turns it into a
 // replacement of the selected tag). No closing tag and no param lines.
 
-#include "base/result.h"
-#include "document/insertion.h"
+#include "tags/markup_outcome.h"
 
 #include <QString>
 
@@ -30,8 +29,9 @@ inline constexpr char NoAppletMessage[] = "You have not specifed an applet.";
 // empty: codebase, alt, name, width, height, vspace, hspace, align; then ">".
 QString appletTag(const AppletFields &fields);
 
-// The tag as a new line below the caret line, or NoAppletMessage when
-// "Applet:" is empty (the dialog then stays open and inserts nothing).
-Result<Insertion> buildAppletMarkup(const AppletFields &fields);
+// The tag as a new line below the caret line, or refused with
+// NoAppletMessage when "Applet:" is empty (the dialog then stays open and
+// inserts nothing).
+MarkupOutcome appletMarkup(const AppletFields &fields);
 
 } // namespace tagloom

@@ -26,7 +26,7 @@ MarkupOutcome imageMarkup(const ImageFields &fields, bool editMode)
 {
     QList<DialogMessage> messages;
     if (fields.Src.isEmpty())
-        messages.append({MessageKind::Warning, QStringLiteral("You have not specifed an picture.")});
+        messages.append({DialogMessage::Kind::Warning, QStringLiteral("You have not specifed an picture.")});
     const QString tag = imageTag(fields);
     return MarkupOutcome::inserting(editMode ? replaceInsertion(tag) : lineInsertion(tag), messages);
 }

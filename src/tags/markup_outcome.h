@@ -12,11 +12,10 @@
 
 namespace tagloom {
 
-enum class MessageKind { Warning, Error };
-
 // One message box with a single OK button.
 struct DialogMessage {
-    MessageKind kind = MessageKind::Error;
+    enum class Kind { Warning, Error };
+    Kind kind = Kind::Error;
     QString text;
 
     bool operator==(const DialogMessage &other) const { return kind == other.kind && text == other.text; }
@@ -32,7 +31,7 @@ struct MarkupOutcome {
     {
         return {std::move(messages), std::move(insertion)};
     }
-    static MarkupOutcome refusing(const QString &error) { return {{{MessageKind::Error, error}}, std::nullopt}; }
+    static MarkupOutcome refusing(const QString &error) { return {{{DialogMessage::Kind::Error, error}}, std::nullopt}; }
 };
 
 } // namespace tagloom

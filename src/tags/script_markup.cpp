@@ -15,7 +15,7 @@ QString scriptOpeningTag(const ScriptFields &fields)
     return tag + QLatin1Char('>');
 }
 
-Insertion buildScriptMarkup(const ScriptFields &fields)
+Insertion scriptMarkup(const ScriptFields &fields)
 {
     // Each code line is its own piece: the closing tag is placed by line
     // index, so it must count every line the code takes.

@@ -26,7 +26,7 @@ QString scriptOpeningTag(const ScriptFields &fields);
 // Lines below the caret line, in order: the opening tag, each line of the
 // code (one empty line when there is no code) and "</SCRIPT>". The code is
 // written even when a source is given.
-Insertion buildScriptMarkup(const ScriptFields &fields);
+Insertion scriptMarkup(const ScriptFields &fields);
 
 // The colouring a chosen language gives the code editor; nothing for
 // "JScript" and typed values, which leave the colouring as it was.

@@ -46,7 +46,7 @@ QStringList tableLines(const TableFields &fields)
     return lines;
 }
 
-Insertion buildTableMarkup(const TableFields &fields)
+Insertion tableMarkup(const TableFields &fields)
 {
     QString text = tableLines(fields).join(QLatin1Char('\n'));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

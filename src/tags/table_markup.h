@@ -36,7 +36,7 @@ QStringList tableLines(const TableFields &fields);
 // Those lines as one text inserted as a new line below the caret line.
 // Line breaks typed into cells become CR LF like the rest, so the table
 // arrives with one kind of line break; there is no final line break.
-Insertion buildTableMarkup(const TableFields &fields);
+Insertion tableMarkup(const TableFields &fields);
 
 // OK and Cancel both end with this: the size fields back to their first
 // values and the grid to 3 rows by 4 columns. Cell texts are kept.

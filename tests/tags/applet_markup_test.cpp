@@ -27,10 +27,11 @@ TEST(AppletMarkup, TagWithItsAttributesInFixedOrder)
         {"values verbatim", {" a b ", "", "\"q\"", "", "", "", "", "", ""}, "<applet code=\" a b \" alt=\"\"q\"\">"},
     };
     for (const auto &c : cases) {
-        const Result<Insertion> result = buildAppletMarkup(c.fields);
-        ASSERT_TRUE(result) << c.name;
-        EXPECT_EQ(result->mode, InsertMode::Line) << c.name;
-        EXPECT_EQ(result->texts, QStringList{c.tag}) << c.name;
+        const MarkupOutcome outcome = appletMarkup(c.fields);
+        ASSERT_FALSE(outcome.refused()) << c.name;
+        EXPECT_TRUE(outcome.messages.isEmpty()) << c.name;
+        EXPECT_EQ(outcome.insertion->mode, InsertMode::Line) << c.name;
+        EXPECT_EQ(outcome.insertion->texts, QStringList{c.tag}) << c.name;
     }
 }
 
@@ -39,9 +40,10 @@ TEST(AppletMarkup, AnEmptyAppletIsRefused)
     AppletFields fields;
     fields.EditCodeBase = QStringLiteral("/java/");
     fields.EditWidth = QStringLiteral("200");
-    const Result<Insertion> result = buildAppletMarkup(fields);
-    EXPECT_FALSE(result);
-    EXPECT_EQ(result.error, QStringLiteral("You have not specifed an applet."));
+    const MarkupOutcome outcome = appletMarkup(fields);
+    EXPECT_TRUE(outcome.refused());
+    EXPECT_EQ(outcome.messages,
+              (QList<DialogMessage>{{DialogMessage::Kind::Error, QStringLiteral("You have not specifed an applet.")}}));
 }
 
 } // namespace

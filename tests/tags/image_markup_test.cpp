@@ -51,7 +51,7 @@ TEST(ImageMarkup, EmptyPictureWarnsAndStillInserts)
 {
     const MarkupOutcome outcome = imageMarkup(ImageFields{}, false);
     ASSERT_FALSE(outcome.refused());
-    EXPECT_EQ(outcome.messages, (QList<DialogMessage>{{MessageKind::Warning, noPicture}}));
+    EXPECT_EQ(outcome.messages, (QList<DialogMessage>{{DialogMessage::Kind::Warning, noPicture}}));
     EXPECT_EQ(outcome.insertion->texts, QStringList{R"(<img src="" border="0">)"});
 
     EXPECT_TRUE(imageMarkup(fields({{&ImageFields::Src, "a.gif"}}), false).messages.isEmpty());

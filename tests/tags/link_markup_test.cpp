@@ -40,7 +40,7 @@ TEST(LinkMarkup, EmptyLinkIsRefused)
         const MarkupOutcome outcome = linkMarkup({"", "_top", "s", "n", "c"}, editMode);
         EXPECT_TRUE(outcome.refused());
         EXPECT_EQ(outcome.messages,
-                  (QList<DialogMessage>{{MessageKind::Error, QStringLiteral("Please specify a file to link to")}}));
+                  (QList<DialogMessage>{{DialogMessage::Kind::Error, QStringLiteral("Please specify a file to link to")}}));
     }
 }
 

@@ -48,7 +48,7 @@ TEST(RolloverMarkup, PromptsAndRefusals)
         const MarkupOutcome outcome = rolloverMarkup(row.fields);
         EXPECT_EQ(outcome.refused(), !row.refusal.isEmpty()) << row.name;
         const QList<DialogMessage> messages =
-            row.refusal.isEmpty() ? QList<DialogMessage>{} : QList<DialogMessage>{{MessageKind::Error, row.refusal}};
+            row.refusal.isEmpty() ? QList<DialogMessage>{} : QList<DialogMessage>{{DialogMessage::Kind::Error, row.refusal}};
         EXPECT_EQ(outcome.messages, messages) << row.name;
     }
 }

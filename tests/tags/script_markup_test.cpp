@@ -57,7 +57,7 @@ TEST(ScriptMarkup, OpeningTagCodeAndClosingTagBelowTheCaretLine)
          {"<SCRIPT Language=\"PHP\">", "echo 1;", "", "</SCRIPT>"}},
     };
     for (const auto &c : cases) {
-        const Insertion insertion = buildScriptMarkup(c.fields);
+        const Insertion insertion = scriptMarkup(c.fields);
         EXPECT_EQ(insertion.mode, InsertMode::Lines) << c.name;
         EXPECT_EQ(insertion.texts, c.lines) << c.name;
     }
@@ -67,7 +67,7 @@ TEST(ScriptMarkup, MultiLineCodeStaysBetweenItsTagsInTheDocument)
 {
     LineList document;
     document.lines = QStringList{"<body>", "</body>"};
-    insert(&document, buildScriptMarkup({"JavaScript", "", "", "var a;\r\nvar b;\r\nvar c;"}));
+    insert(&document, scriptMarkup({"JavaScript", "", "", "var a;\r\nvar b;\r\nvar c;"}));
     EXPECT_EQ(document.lines, QStringList({"<body>", "<SCRIPT Language=\"JavaScript\">", "var a;", "var b;", "var c;",
                                            "</SCRIPT>", "</body>"}));
     EXPECT_EQ(document.caretLine, 1);

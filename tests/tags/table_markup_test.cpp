@@ -55,7 +55,7 @@ TEST(TableMarkup, InsertedAsOneTextBelowTheCaretLineWithCrLfBreaks)
 {
     TableFields fields;
     fields.Grid2 = gridOf(2, 2, {"one\ntwo", "three\rfour\r\nfive"});
-    const Insertion insertion = buildTableMarkup(fields);
+    const Insertion insertion = tableMarkup(fields);
     EXPECT_EQ(insertion.mode, InsertMode::Line);
     EXPECT_EQ(insertion.texts,
               QStringList{"<!-- INSERT HTML //-->\r\n<table width=\"0\" height=\"0\" border=\"0\">\r\n<tr>\r\n"
