@@ -1,7 +1,9 @@
 #include "tags/ui/markup_dialog.h"
 
+#include "base/ui/messages.h"
 #include "base/ui/window_placement.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QPushButton>
 
@@ -41,8 +43,15 @@ void MarkupDialog::okClicked()
 {
     // Asked now, not at show time: the dialog may outlive its document.
     EditorOperations *editor = m_activeEditor ? m_activeEditor() : nullptr;
-    const Insertion text = markup();
-    insert(editor, m_editMode ? asReplacement(text) : text);
+    const MarkupOutcome outcome = markup();
+    for (const DialogMessage &message : outcome.messages) {
+        QApplication::beep();
+        showMessage(this, message.kind == DialogMessage::Kind::Warning ? MessageKind::Warning : MessageKind::Error,
+                    QString(), message.text);
+    }
+    if (outcome.refused())
+        return;
+    insert(editor, m_editMode ? asReplacement(*outcome.insertion) : *outcome.insertion);
     hide();
 }
 

@@ -4,9 +4,11 @@
 // the active document at that moment, inserts the result of the dialog's
 // generator through the one insertion helper (in edit mode the text replaces
 // the selection instead) and hides; without a document window it inserts
-// nothing. Subclasses only build their fields and turn them into mark-up.
+// nothing. The generator's messages come first, each after a beep; a refusal
+// inserts nothing and leaves the dialog open with its fields. Subclasses only
+// build their fields and turn them into mark-up.
 
-#include "document/insertion.h"
+#include "tags/markup_outcome.h"
 
 #include <QDialog>
 #include <functional>
@@ -37,8 +39,9 @@ public:
     void showOnTop();
 
 protected:
-    // The mark-up of the fields as they stand, in the dialog's insertion mode.
-    virtual Insertion markup() const = 0;
+    // The mark-up of the fields as they stand, in the dialog's insertion
+    // mode, with the messages to show first (or a refusal).
+    virtual MarkupOutcome markup() const = 0;
     // Adds the OK and Cancel buttons, right-aligned, to the end of `layout`.
     void addButtonRow(QBoxLayout *layout);
 

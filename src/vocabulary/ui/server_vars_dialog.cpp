@@ -39,9 +39,9 @@ void ServerVarsDialog::showFor(ServerVariableKind kind)
     showOnTop();
 }
 
-Insertion ServerVarsDialog::markup() const
+MarkupOutcome ServerVarsDialog::markup() const
 {
-    return lineInsertion(serverVariableText(m_kind, m_field->currentText()));
+    return MarkupOutcome::inserting(lineInsertion(serverVariableText(m_kind, m_field->currentText())));
 }
 
 } // namespace tagloom

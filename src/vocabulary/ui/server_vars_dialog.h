@@ -23,7 +23,7 @@ public:
     QComboBox *variableField() const { return m_field; }
 
 protected:
-    Insertion markup() const override;
+    MarkupOutcome markup() const override;
 
 private:
     QString m_dataFolder;

@@ -26,10 +26,17 @@ public:
     bool twoLines = false;
 
 protected:
-    Insertion markup() const override
+    // A width of 0 only warns; "none" is refused.
+    MarkupOutcome markup() const override
     {
+        if (field->text() == QLatin1String("none"))
+            return MarkupOutcome::refusing(QStringLiteral("A rule needs a width."));
+        QList<DialogMessage> messages;
+        if (field->text() == QLatin1String("0"))
+            messages.append({DialogMessage::Kind::Warning, QStringLiteral("No width given.")});
         const QString rule = QStringLiteral("<HR width=\"%1\">").arg(field->text());
-        return twoLines ? linesInsertion({rule, QStringLiteral("<BR>")}) : lineInsertion(rule);
+        return MarkupOutcome::inserting(twoLines ? linesInsertion({rule, QStringLiteral("<BR>")}) : lineInsertion(rule),
+                                        messages);
     }
 };
 
@@ -73,6 +80,29 @@ TEST_F(MarkupDialogTest, WithoutADocumentOkInsertsNothing)
     dialog.cancelButton()->click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(first.allText(), QStringLiteral("one\r\ntwo"));
+}
+
+TEST_F(MarkupDialogTest, MessagesComeFirstAndARefusalKeepsTheDialogOpen)
+{
+    test::MessageRecorder messages;
+    active = &first;
+    dialog.showOnTop();
+    dialog.field->setText(QStringLiteral("none"));
+    dialog.okButton()->click();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown.first().text, QStringLiteral("A rule needs a width."));
+    EXPECT_EQ(messages.shown.first().kind, MessageKind::Error);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.field->text(), QStringLiteral("none"));
+    EXPECT_EQ(first.allText(), QStringLiteral("one\r\ntwo"));
+
+    dialog.field->setText(QStringLiteral("0")); // only a warning: shown, then inserted
+    dialog.okButton()->click();
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(messages.shown.last().kind, MessageKind::Warning);
+    EXPECT_EQ(messages.shown.last().text, QStringLiteral("No width given."));
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(first.allText(), QStringLiteral("one\r\n<HR width=\"0\">\r\ntwo"));
 }
 
 TEST_F(MarkupDialogTest, EditModeReplacesTheSelectionAsOneUndoStep)
