@@ -128,9 +128,9 @@ const tagloom::bench::SessionFigures &sessionFigures(int pageIndex)
     const QString folder = qEnvironmentVariableIsEmpty("TAGLOOM_BENCH_PAGES")
                                ? scratch.path()
                                : qEnvironmentVariable("TAGLOOM_BENCH_PAGES");
-    const LargePage &spec = kLargePages[pageIndex];
-    const QByteArray page = numberedPage(spec.size, spec.oneLine);
-    const QString path = folder + QLatin1Char('/') + QLatin1String(spec.name) + QStringLiteral(".htm");
+    const LargePage &largePage = kLargePages[pageIndex];
+    const QByteArray page = numberedPage(largePage.size, largePage.oneLine);
+    const QString path = folder + QLatin1Char('/') + QLatin1String(largePage.name) + QStringLiteral(".htm");
     {
         QFile f(path);
         if (f.open(QIODevice::WriteOnly))

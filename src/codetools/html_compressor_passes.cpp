@@ -156,15 +156,14 @@ public:
     Progress run(const char *s, qsizetype n, char *outBytes, bool last) override
     {
         Rewriter out(s, outBytes, m_lastOut);
-        qsizetype i = 0;
-        if (m_pending) {
-            const qsizetype end = findTag(s, n, 0, m_pending.tag, m_pending.length);
-            if (end < 0)
-                return last ? stopAt(out, s, n) : stopInBlock(out, s, n, 0, m_pending);
-            m_pending = {};
+        Progress stopped{};
+        const bool wasInBlock = bool(m_pending);
+        const std::optional<qsizetype> resume = resumeAfterBlock(out, s, n, last, stopped);
+        if (!resume)
+            return stopped;
+        if (wasInBlock)
             m_inTag = false;
-            i = end + 1;
-        }
+        qsizetype i = *resume;
         return m_crLed ? runCrLed(out, s, n, i, last) : runLfLed(out, s, n, i, last);
     }
 
@@ -292,14 +291,11 @@ public:
     Progress run(const char *s, qsizetype n, char *outBytes, bool last) override
     {
         Rewriter out(s, outBytes, m_lastOut);
-        qsizetype i = 0;
-        if (m_pending) {
-            const qsizetype end = findTag(s, n, 0, m_pending.tag, m_pending.length);
-            if (end < 0)
-                return last ? stopAt(out, s, n) : stopInBlock(out, s, n, 0, m_pending);
-            m_pending = {};
-            i = end + 1;
-        }
+        Progress stopped{};
+        const std::optional<qsizetype> resume = resumeAfterBlock(out, s, n, last, stopped);
+        if (!resume)
+            return stopped;
+        qsizetype i = *resume;
         MaskFinder<SpaceStop> stops(s, n);
         while (true) {
             const qsizetype from = i;
@@ -361,14 +357,11 @@ public:
     Progress run(const char *s, qsizetype n, char *outBytes, bool last) override
     {
         Rewriter out(s, outBytes, m_lastOut);
-        qsizetype i = 0;
-        if (m_pending) {
-            const qsizetype end = findTag(s, n, 0, m_pending.tag, m_pending.length);
-            if (end < 0)
-                return last ? stopAt(out, s, n) : stopInBlock(out, s, n, 0, m_pending);
-            m_pending = {};
-            i = end + 1;
-        }
+        Progress stopped{};
+        const std::optional<qsizetype> resume = resumeAfterBlock(out, s, n, last, stopped);
+        if (!resume)
+            return stopped;
+        qsizetype i = *resume;
         MaskFinder<SwapStop> stops(s, n);
         while (true) {
             const qsizetype from = i;

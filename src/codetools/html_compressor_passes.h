@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -232,6 +233,23 @@ protected:
     {
         m_pending = endTag;
         return stopAt(out, in, std::max(from, n - endTag.length + 1));
+    }
+
+    // At the start of a run that an earlier one ended inside a guarded
+    // block: the position just past the block's end tag, or nothing when the
+    // block goes on past these bytes (`progress` then ends the run).
+    std::optional<qsizetype> resumeAfterBlock(Rewriter &out, const char *in, qsizetype n, bool last,
+                                              Progress &progress)
+    {
+        if (!m_pending)
+            return 0;
+        const qsizetype end = findTag(in, n, 0, m_pending.tag, m_pending.length);
+        if (end < 0) {
+            progress = last ? stopAt(out, in, n) : stopInBlock(out, in, n, 0, m_pending);
+            return std::nullopt;
+        }
+        m_pending = {};
+        return end + 1;
     }
 
     char m_lastOut = '\0'; // the last byte written by earlier runs, 0 before any
