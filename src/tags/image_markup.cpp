@@ -31,4 +31,22 @@ MarkupOutcome imageMarkup(const ImageFields &fields, bool editMode)
     return MarkupOutcome::inserting(editMode ? replaceInsertion(tag) : lineInsertion(tag), messages);
 }
 
+QStringList imageFileFilters()
+{
+    return {
+        QStringLiteral("All (*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf)|*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf"),
+        QStringLiteral("JPEG Image File (*.jpg)|*.jpg"),
+        QStringLiteral("JPEG Image File (*.jpeg)|*.jpeg"),
+        QStringLiteral("GIF Image (*.gif)|*.gif"),
+        QStringLiteral("Bitmaps (*.bmp)|*.bmp"),
+        QStringLiteral("Icons (*.ico)|*.ico"),
+    };
+}
+
+QStringList rolloverPictureFilters()
+{
+    return imageFileFilters() + QStringList{QStringLiteral("Enhanced Metafiles (*.emf)|*.emf"),
+                                            QStringLiteral("Metafiles (*.wmf)|*.wmf")};
+}
+
 } // namespace tagloom

@@ -32,4 +32,9 @@ QString imageTag(const ImageFields &fields);
 // selected tag. An empty Src only warns; the tag is still inserted.
 MarkupOutcome imageMarkup(const ImageFields &fields, bool editMode);
 
+// The image dialog's picture chooser filters ("Display|patterns"); the
+// rollover's chooser adds the two metafile kinds.
+QStringList imageFileFilters();
+QStringList rolloverPictureFilters();
+
 } // namespace tagloom

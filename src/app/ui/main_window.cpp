@@ -10,6 +10,7 @@
 #include "base/ui/command_registry.h"
 #include "base/ui/messages.h"
 #include "codetools/ui/codetools_commands.h"
+#include "tags/ui/tag_commands.h"
 #include "document/highlighter_scheme.h"
 #include "document/spell_checker.h"
 #include "document/ui/code_editor.h"
@@ -97,6 +98,7 @@ void MainWindow::registerCommands()
     registerNetCommands(*m_commands, *this);
     registerVocabularyCommands(*m_commands, *this);
     registerCodetoolsCommands(*m_commands, *this);
+    registerTagCommands(*m_commands, *this);
 }
 
 bool MainWindow::runCommand(const QString &id)

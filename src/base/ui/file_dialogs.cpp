@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QImageReader>
 #include <QGridLayout>
 #include <QLabel>
 #include <QToolButton>
@@ -50,6 +51,30 @@ void addFavouritesRow(QFileDialog &dialog, QStringList &favourites)
     });
 }
 
+// A box beside the file list that shows the picture the cursor is on,
+// scaled down to fit.
+void addPicturePreview(QFileDialog &dialog)
+{
+    auto *grid = qobject_cast<QGridLayout *>(dialog.layout());
+    if (!grid)
+        return;
+    auto *preview = new QLabel(&dialog);
+    preview->setObjectName(QStringLiteral("PicturePreview"));
+    preview->setFixedSize(160, 160);
+    preview->setAlignment(Qt::AlignCenter);
+    preview->setFrameShape(QFrame::StyledPanel);
+    grid->addWidget(preview, 0, grid->columnCount(), grid->rowCount(), 1);
+    QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString &path) {
+        QImageReader reader(path);
+        reader.setAutoTransform(true);
+        const QSize size = reader.size();
+        if (size.isValid() && (size.width() > preview->width() || size.height() > preview->height()))
+            reader.setScaledSize(size.scaled(preview->size(), Qt::KeepAspectRatio));
+        const QImage picture = reader.read();
+        preview->setPixmap(picture.isNull() ? QPixmap() : QPixmap::fromImage(picture));
+    });
+}
+
 } // namespace
 
 QString qtNameFilter(const QString &filter)
@@ -92,6 +117,8 @@ QString chooseFile(QWidget *parent, const FileDialogRequest &request)
         if (request.proposedPath.isEmpty() && !request.favourites->isEmpty())
             dialog.setDirectory(request.favourites->constFirst());
     }
+    if (request.picturePreview)
+        addPicturePreview(dialog);
     if (!request.proposedPath.isEmpty()) {
         const QFileInfo info(request.proposedPath);
         if (info.isDir())

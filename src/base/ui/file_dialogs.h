@@ -24,6 +24,8 @@ struct FileDialogRequest {
     QStringList *favourites = nullptr;
     // Several existing files may be chosen (chooseFiles).
     bool multipleFiles = false;
+    // A preview of the picture under the cursor beside the file list.
+    bool picturePreview = false;
 };
 
 inline constexpr int MaxFavouriteFolders = 10;

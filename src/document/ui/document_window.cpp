@@ -236,20 +236,8 @@ void DocumentWindow::applyColouringFromSelector()
         updateNotice();
         return;
     }
-    QsciLexer *old = m_editor->lexer();
-    m_editor->setLexer(nullptr);
-    delete old;
-    // Back to plain text first, whatever lexer ran before.
-    m_editor->SendScintilla(QsciScintillaBase::SCI_SETLEXER, static_cast<unsigned long>(QsciScintillaBase::SCLEX_CONTAINER));
-    m_editor->SendScintilla(QsciScintillaBase::SCI_STYLECLEARALL);
-    QsciLexer *lexer = info ? createLexer(info->colouring, this) : nullptr;
-    if (lexer)
-        m_editor->setLexer(lexer);
-    m_editor->setEditorFont(m_font);
-    if (lexer)
-        applyScheme(lexer, info->colouring, m_context.schemes.value(schemeLanguageOf(info->colouring)));
-    else if (info)
-        applyScintillaLexer(m_editor, info->colouring, m_font);
+    applyColouring(m_editor, info ? &info->colouring : nullptr, m_font,
+                   info ? m_context.schemes.value(schemeLanguageOf(info->colouring)) : QVector<AttributeLook>());
     updateEmbeddedStyles();
 }
 

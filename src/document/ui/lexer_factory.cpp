@@ -1,5 +1,7 @@
 #include "document/ui/lexer_factory.h"
 
+#include "document/ui/code_editor.h"
+
 #include <Qsci/qscilexercpp.h>
 #include <Qsci/qscilexercss.h>
 #include <Qsci/qscilexerfortran.h>
@@ -300,6 +302,25 @@ void applyScheme(QsciLexer *lexer, Colouring colouring, const QVector<AttributeL
             }
         }
     }
+}
+
+void applyColouring(CodeEditor *editor, const Colouring *colouring, const QFont &font,
+                    const QVector<AttributeLook> &looks)
+{
+    QsciLexer *old = editor->lexer();
+    editor->setLexer(nullptr);
+    delete old;
+    // Back to plain text first, whatever lexer ran before.
+    editor->SendScintilla(QsciScintillaBase::SCI_SETLEXER, static_cast<unsigned long>(QsciScintillaBase::SCLEX_CONTAINER));
+    editor->SendScintilla(QsciScintillaBase::SCI_STYLECLEARALL);
+    QsciLexer *lexer = colouring ? createLexer(*colouring, editor) : nullptr;
+    if (lexer)
+        editor->setLexer(lexer);
+    editor->setEditorFont(font);
+    if (lexer)
+        applyScheme(lexer, *colouring, looks);
+    else if (colouring)
+        applyScintillaLexer(editor, *colouring, font);
 }
 
 } // namespace tagloom

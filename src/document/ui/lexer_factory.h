@@ -13,6 +13,8 @@ class QsciScintilla;
 
 namespace tagloom {
 
+class CodeEditor;
+
 // A new lexer for `colouring` owned by `parent`; nullptr for a colouring that
 // has no lexer yet.
 QsciLexer *createLexer(Colouring colouring, QObject *parent);
@@ -31,6 +33,11 @@ void applyLexerToDocument(QsciScintilla *editor, const Colouring *colouring);
 // The stored scheme that colours `colouring`, if it has one ("HTML Document"
 // for HTML and the multi-highlighter, "PHP", "Java", ...).
 QString schemeLanguageOf(Colouring colouring);
+
+// Colours `editor` with `colouring` (plain text when null) in `font`; the
+// lexer's styles take the stored `looks`. Whatever lexer ran before goes.
+void applyColouring(CodeEditor *editor, const Colouring *colouring, const QFont &font,
+                    const QVector<AttributeLook> &looks);
 
 // Gives the lexer's styles the stored looks of their attributes.
 void applyScheme(QsciLexer *lexer, Colouring colouring, const QVector<AttributeLook> &looks);

@@ -20,7 +20,7 @@ MarkupDialog::MarkupDialog(const QString &title, ActiveEditor activeEditor, QWid
     m_cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
     m_cancelButton->setAutoDefault(false);
     connect(m_okButton, &QPushButton::clicked, this, &MarkupDialog::okClicked);
-    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::hide);
+    connect(m_cancelButton, &QPushButton::clicked, this, &MarkupDialog::reject);
 }
 
 void MarkupDialog::addButtonRow(QBoxLayout *layout)
@@ -32,17 +32,36 @@ void MarkupDialog::addButtonRow(QBoxLayout *layout)
     layout->addLayout(buttons);
 }
 
+void MarkupDialog::openFromMenu()
+{
+    setEditMode(false);
+    showOnTop();
+}
+
+void MarkupDialog::openForEdit()
+{
+    showOnTop();
+    setEditMode(true);
+}
+
 void MarkupDialog::showOnTop()
 {
+    if (!isVisible())
+        resetFields();
     showAndRaise(this);
     if (QWidget *first = focusProxy())
         first->setFocus();
 }
 
+void MarkupDialog::reject()
+{
+    hide();
+    afterCancel();
+}
+
 void MarkupDialog::okClicked()
 {
-    // Asked now, not at show time: the dialog may outlive its document.
-    EditorOperations *editor = m_activeEditor ? m_activeEditor() : nullptr;
+    beforeMarkup();
     const MarkupOutcome outcome = markup();
     for (const DialogMessage &message : outcome.messages) {
         QApplication::beep();
@@ -51,8 +70,13 @@ void MarkupDialog::okClicked()
     }
     if (outcome.refused())
         return;
+    // Asked now, not at show time: the dialog may outlive its document.
+    EditorOperations *editor = m_activeEditor ? m_activeEditor() : nullptr;
+    if (!editor)
+        return;
     insert(editor, m_editMode ? asReplacement(*outcome.insertion) : *outcome.insertion);
     hide();
+    afterInsert();
 }
 
 } // namespace tagloom

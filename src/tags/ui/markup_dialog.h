@@ -4,7 +4,7 @@
 // the active document at that moment, inserts the result of the dialog's
 // generator through the one insertion helper (in edit mode the text replaces
 // the selection instead) and hides; without a document window it inserts
-// nothing. The generator's messages come first, each after a beep; a refusal
+// nothing and stays open with its fields. The generator's messages come first, each after a beep; a refusal
 // inserts nothing and leaves the dialog open with its fields. Subclasses only
 // build their fields and turn them into mark-up.
 
@@ -32,13 +32,32 @@ public:
     void setEditMode(bool on) { m_editMode = on; }
     bool isEditMode() const { return m_editMode; }
 
+    // Opened from a menu or a palette: never in edit mode.
+    void openFromMenu();
+    // Shown for a tag to edit: a hidden dialog starts from its show-time
+    // defaults, a visible one keeps its fields; edit mode is set after.
+    void openForEdit();
+
     QPushButton *okButton() const { return m_okButton; }
     QPushButton *cancelButton() const { return m_cancelButton; }
 
-    // Shows the dialog on top with the focus in its first field.
+    // Shows the dialog on top with the focus in its first field. A hidden
+    // dialog first takes its show-time defaults.
     void showOnTop();
 
 protected:
+    // The fields as each showing starts them; by default they keep their
+    // values.
+    virtual void resetFields() {}
+    // Runs when OK is pressed, before markup(): a dialog may still ask for
+    // missing values here.
+    virtual void beforeMarkup() {}
+    // Runs after OK inserted the mark-up and hid the dialog.
+    virtual void afterInsert() {}
+    // Runs after Cancel (or Escape) hid the dialog.
+    virtual void afterCancel() {}
+
+    void reject() override;
     // The mark-up of the fields as they stand, in the dialog's insertion
     // mode, with the messages to show first (or a refusal).
     virtual MarkupOutcome markup() const = 0;

@@ -69,11 +69,13 @@ TEST_F(MarkupDialogTest, OkInsertsIntoTheDocumentActiveAtThatMomentAndHides)
     EXPECT_EQ(dialog.field->text(), QStringLiteral("50%")); // the fields stay for next time
 }
 
-TEST_F(MarkupDialogTest, WithoutADocumentOkInsertsNothing)
+TEST_F(MarkupDialogTest, WithoutADocumentOkInsertsNothingAndWaits)
 {
     dialog.showOnTop();
+    dialog.field->setText(QStringLiteral("50%"));
     dialog.okButton()->click();
-    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.field->text(), QStringLiteral("50%"));
     EXPECT_EQ(first.allText(), QStringLiteral("one\r\ntwo"));
     dialog.showOnTop();
     active = &first;

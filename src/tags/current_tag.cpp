@@ -1,0 +1,103 @@
+#include "tags/current_tag.h"
+
+#include "codetools/html_parser.h"
+
+#include <variant>
+
+namespace tagloom {
+
+namespace {
+
+struct FieldFor {
+    const char *attribute;
+    const char *field;
+};
+
+struct TagRow {
+    const char *tag;
+    TagDialogKind dialog;
+    std::initializer_list<FieldFor> fields;
+};
+
+// Tag and attribute names as the tokenizer gives them: upper case.
+const TagRow kDispatch[] = {
+    {"IMG",
+     TagDialogKind::Image,
+     {{"SRC", "EditSrc"},
+      {"HEIGHT", "EditHeight"},
+      {"WIDTH", "EditWidth"},
+      {"ALT", "EditAltText"},
+      {"LOWRES", "EditLowRes"},
+      {"BORDER", "EditBorder"},
+      {"NAME", "EditName"},
+      {"STYLE", "EditStyle"}}},
+    {"A",
+     TagDialogKind::Link,
+     {{"HREF", "EditLink"}, {"TARGET", "EditTarget"}, {"STYLE", "EditStyle"}, {"NAME", "EditName"}, {"CLASS", "EditClass"}}},
+    {"LINK", TagDialogKind::StyleSheetReference, {{"HREF", "Edit1"}}},
+    {"BODY",
+     TagDialogKind::PageWizard,
+     {{"BGCOLOR", "EditBG"},
+      {"LINK", "EditLink"},
+      {"VLINK", "EditVLink"},
+      {"ALINK", "EditALink"},
+      {"BACKGROUND", "EditBGI"},
+      {"TOPMARGIN", "EditTop"},
+      {"LEFTMARGIN", "EditLeft"},
+      {"MARGINHEIGHT", "EditHeight"},
+      {"MARGINWIDTH", "EditWidth"},
+      {"BGPROPERTIES", WatermarkField}}},
+    {"APPLET",
+     TagDialogKind::Applet,
+     {{"CODE", "EditApplet"},
+      {"CODEBASE", "EditCodeBase"},
+      {"ALT", "EditAlternativeText"},
+      {"NAME", "EditName"},
+      {"HEIGHT", "EditHeight"},
+      {"WIDTH", "EditWidth"},
+      {"HSPACE", "EditHSpace"},
+      {"VSPACE", "EditVSpace"},
+      {"ALIGN", "EditAlign"}}},
+};
+
+const TagRow *rowFor(QStringView tag)
+{
+    for (const TagRow &row : kDispatch)
+        if (tag == QLatin1String(row.tag))
+            return &row;
+    return nullptr;
+}
+
+QString fieldFor(const TagRow &row, QStringView attribute)
+{
+    for (const FieldFor &f : row.fields)
+        if (attribute == QLatin1String(f.attribute))
+            return QLatin1String(f.field);
+    return QString();
+}
+
+} // namespace
+
+QString selectTagMessage()
+{
+    return QStringLiteral("Please select a tag.  For example \n<a href=\"..\" style=\"..\">\nbut not the closing tag.");
+}
+
+QList<CurrentTagStep> currentTagSteps(const QString &selectedText)
+{
+    THTMLParser parser;
+    parser.ParseText(selectedText);
+    QList<CurrentTagStep> steps;
+    for (const THTMLNode &node : parser.Nodes) {
+        const auto *tag = std::get_if<THTMLTag>(&node);
+        const TagRow *row = tag ? rowFor(tag->Name) : nullptr;
+        if (!row)
+            continue;
+        for (const THTMLParam &param : tag->Params)
+            steps.append({row->dialog, fieldFor(*row, param.Name), param.Value.toString(),
+                          row->dialog == TagDialogKind::PageWizard});
+    }
+    return steps;
+}
+
+} // namespace tagloom
