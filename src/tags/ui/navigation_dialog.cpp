@@ -32,6 +32,8 @@ NavigationDialog::NavigationDialog(ActiveEditor activeEditor, QWidget *parent)
     m_grid->setHorizontalHeaderLabels({QStringLiteral("Text for Link"), QStringLiteral("Hyperlink/Address")});
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setTabKeyNavigation(false); // Tab goes on to the fields below
+
     m_grid->setColumnWidth(TextColumn, ColumnWidth);
     m_grid->setColumnWidth(LinkColumn, ColumnWidth);
     m_grid->horizontalHeader()->setStretchLastSection(true);
