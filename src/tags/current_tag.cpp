@@ -85,8 +85,16 @@ QString selectTagMessage()
 
 QList<CurrentTagStep> currentTagSteps(const QString &selectedText)
 {
+    // A tag selected over several lines: the tokenizer joins lines without
+    // a separator, which would glue an attribute to the one on the next line
+    // (src="a.gif"alt="x") and OK would write that back. A line break inside
+    // the selection separates like the space it stands for.
+    QString text = selectedText;
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     THTMLParser parser;
-    parser.ParseText(selectedText);
+    parser.ParseText(text);
     QList<CurrentTagStep> steps;
     for (const THTMLNode &node : parser.Nodes) {
         const auto *tag = std::get_if<THTMLTag>(&node);

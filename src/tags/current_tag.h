@@ -36,7 +36,8 @@ struct CurrentTagStep {
 };
 
 // The steps for the selected text, in order; none for a tag without
-// parameters, for plain text, closing tags and tags without a dialog.
+// parameters, for plain text, closing tags and tags without a dialog. A
+// line break inside the selection separates parameters like a space.
 QList<CurrentTagStep> currentTagSteps(const QString &selectedText);
 
 // The caption of the page wizard opened on a BODY tag.

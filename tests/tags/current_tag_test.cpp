@@ -40,6 +40,8 @@ TEST(CurrentTag, EachParameterOfARecognisedTagIsOneStep)
                 {{K::StyleSheetReference, "", "stylesheet"}, {K::StyleSheetReference, "Edit1", "site.css"}});
     // Several tags fill in turn; text, closing tags and tags without a dialog
     // are passed over.
+    // A tag over two lines keeps its attributes apart.
+    expectSteps("<img src=\"a.gif\"\r\nalt=\"A\">", {{K::Image, "EditSrc", "a.gif"}, {K::Image, "EditAltText", "A"}});
     expectSteps("<a href=\"x.htm\" target=\"_top\">link</a><img src=b.gif>",
                 {{K::Link, "EditLink", "x.htm"}, {K::Link, "EditTarget", "_top"}, {K::Image, "EditSrc", "b.gif"}});
 }
