@@ -1,6 +1,7 @@
 #include "app/ui/about_dialog.h"
 
-#include <QDesktopServices>
+#include "base/ui/system_open.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -43,7 +44,7 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     m_websiteLink->setTextFormat(Qt::RichText);
     m_websiteLink->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(m_websiteLink, &QLabel::linkActivated, this,
-            [](const QString &link) { QDesktopServices::openUrl(QUrl(link)); });
+            [](const QString &link) { openWithSystem(QUrl(link)); });
 
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);

@@ -11,6 +11,7 @@
 #include "base/ui/messages.h"
 #include "codetools/ui/codetools_commands.h"
 #include "tags/ui/tag_commands.h"
+#include "app/ui/help_commands.h"
 #include "document/highlighter_scheme.h"
 #include "document/spell_checker.h"
 #include "document/ui/code_editor.h"
@@ -99,6 +100,7 @@ void MainWindow::registerCommands()
     registerVocabularyCommands(*m_commands, *this);
     registerCodetoolsCommands(*m_commands, *this);
     registerTagCommands(*m_commands, *this);
+    registerHelpCommands(*m_commands, *this);
 }
 
 bool MainWindow::runCommand(const QString &id)
