@@ -86,6 +86,7 @@ EditorSettings editorSettings(const AppSettings &s)
     e.gutterWidth = s.number(Setting::GutterWidth);
     e.extraLineSpacing = s.number(Setting::ExtraLineSpacing);
     e.autoComplete = s.flag(Setting::AutoComplete);
+    e.livePreview = s.flag(Setting::LivePreview);
     e.inlineCoding = s.flag(Setting::InlineCoding);
     e.autoIndent = s.flag(Setting::AutoIndent);
     e.smartTabs = s.flag(Setting::SmartTabs);

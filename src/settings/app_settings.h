@@ -75,6 +75,7 @@ struct EditorSettings {
     bool lineNumbers = false;
     bool gutter = false;
     bool spellCheck = false;
+    bool livePreview = false;
     QString imageEditor;      // program path; empty: none
     QString imageEditorTitle; // the menu item's caption suffix
     QMap<QString, QString> shortcuts; // keyboard value name -> stored text

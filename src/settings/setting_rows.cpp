@@ -43,6 +43,8 @@ const SettingRow kNamedRows[] = {
     {Root, "Browser 6 Title", T::Text},
     {Root, "Proxy Address", T::Text},
     {Root, "Default Layer Tag", T::Text},
+    // The document window's live preview (off until the user turns it on).
+    {Root, "Live Preview", T::Flag},
     {Tidy, "In-Line Tags", T::Text},
     {Tidy, "Empty Tags", T::Text},
     {Tidy, "Block-Level Tags", T::Text},

@@ -1,5 +1,7 @@
 #include "app/ui/startup.h"
 
+#include "document/ui/preview_pane.h"
+
 #include "base/data_folder.h"
 #include "app/ui/main_window.h"
 #include "base/ui/messages.h"
@@ -73,6 +75,7 @@ QString settingsPath(const char *variable, const QString &fallback)
 int runTagloom(int argc, char **argv)
 {
     initAppResources();
+    preparePageEngine();
     QApplication::setOrganizationName(QStringLiteral("Quenby"));
     QApplication::setApplicationName(QStringLiteral("Tagloom"));
     TagloomApplication app(argc, argv);

@@ -1,6 +1,8 @@
 #include "document/ui/document_window.h"
 
 #include "base/data_folder.h"
+#include "settings/setting_rows.h"
+#include "settings/settings_store.h"
 #include "settings/ui/favourite_folders.h"
 #include "base/file_io.h"
 #include "base/list_file.h"
@@ -15,12 +17,14 @@
 #include "document/ui/embedded_styles.h"
 #include "document/insertion.h"
 #include "document/ui/lexer_factory.h"
+#include "document/ui/preview_pane.h"
 #include "document/ui/proof_check_view.h"
 #include "document/spell_checker.h"
 #include "document/syntax_table.h"
 
 #include <Qsci/qscilexer.h>
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -31,6 +35,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -56,6 +61,16 @@ DocumentWindow::DocumentWindow(DocumentContext context, QWidget *parent)
     }
     applyColouringFromSelector();
     applySettings();
+    connect(m_liveBox, &QCheckBox::toggled, this, [this](bool on) {
+        setLivePreview(on);
+        // Kept for the next windows and the next run.
+        m_context.settings.livePreview = on;
+        if (m_context.userStore && !m_context.userStore->isReadOnly()) {
+            m_context.userStore->setText(QLatin1String(SettingsKeys::Root), QStringLiteral("Live Preview"),
+                                         on ? QStringLiteral("True") : QString());
+            m_context.userStore->flush();
+        }
+    });
 }
 
 DocumentWindow::~DocumentWindow()
@@ -104,9 +119,14 @@ void DocumentWindow::buildLayout()
     m_noticePanel->setObjectName(QStringLiteral("NoticePanel"));
     m_noticePanel->hide();
 
+    m_liveBox = new QCheckBox(QStringLiteral("Live Preview"), this);
+    m_liveBox->setObjectName(QStringLiteral("LivePreview"));
+    m_liveBox->setToolTip(QStringLiteral("Shows the page beside the code as you type, without saving it"));
+
     auto *topBar = new QHBoxLayout;
     topBar->setContentsMargins(2, 2, 2, 2);
     topBar->addWidget(m_syntaxBox);
+    topBar->addWidget(m_liveBox);
     topBar->addStretch(1);
     topBar->addWidget(m_noticePanel);
     topBar->addWidget(m_linesPanel);
@@ -131,16 +151,22 @@ void DocumentWindow::buildLayout()
     auto *codeLayout = new QVBoxLayout(codePage);
     codeLayout->setContentsMargins(0, 0, 0, 0);
     codeLayout->setSpacing(0);
-    codeLayout->addWidget(m_codeStack, 1);
+    m_codeSplit = new QSplitter(Qt::Horizontal, codePage);
+    m_codeSplit->addWidget(m_codeStack);
+    codeLayout->addWidget(m_codeSplit, 1);
     codeLayout->addWidget(m_proofBar);
 
-    auto *previewPage = new QLabel(tr("The rendered preview is not part of this build yet."), this);
-    previewPage->setAlignment(Qt::AlignCenter);
+    m_preview = new PreviewPane(this);
+    m_preview->setObjectName(QStringLiteral("PreviewPage"));
 
     m_tabs = new QTabWidget(this);
     m_tabs->setTabPosition(QTabWidget::South);
     m_tabs->addTab(codePage, QStringLiteral("Code"));
-    m_tabs->addTab(previewPage, QStringLiteral("Preview"));
+    m_tabs->addTab(m_preview, QStringLiteral("Preview"));
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int page) {
+        if (m_tabs->widget(page) == m_preview)
+            previewInWindow();
+    });
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -184,6 +210,7 @@ void DocumentWindow::closeWindow()
 void DocumentWindow::applySettings()
 {
     const EditorSettings &s = m_context.settings;
+    setLivePreview(s.livePreview);
     // Menu shortcuts from the keyboard settings; the editor gives up its own
     // binding of a key that a menu item now carries.
     m_actions.applyStoredShortcuts([&s](const QString &name) { return s.shortcuts.value(name); });

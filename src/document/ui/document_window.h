@@ -17,7 +17,10 @@
 #include <functional>
 #include <memory>
 
+class QCheckBox;
 class QComboBox;
+class QSplitter;
+class QTimer;
 class QLabel;
 class QMenu;
 class QMenuBar;
@@ -25,6 +28,8 @@ class QStackedWidget;
 class QTabWidget;
 
 namespace tagloom {
+
+class PreviewPane;
 
 class CodeEditor;
 class CommandRegistry;
@@ -69,6 +74,12 @@ public:
     // Says what is done differently for a large document or very long lines
     // (hidden when nothing is); its tool tip explains.
     QLabel *noticePanel() const { return m_noticePanel; }
+    // The Preview page, and the live preview beside the code (nullptr until
+    // the live preview is first turned on).
+    QTabWidget *pageTabs() const { return m_tabs; }
+    PreviewPane *preview() const { return m_preview; }
+    PreviewPane *livePreview() const { return m_livePreview; }
+    QCheckBox *livePreviewBox() const { return m_liveBox; }
 
     Document &document() { return m_document; }
     const QString &fileName() const { return m_document.path(); }
@@ -144,6 +155,15 @@ private:
     void updateLinesPanel();
     void updateNotice();
     void updateEmbeddedStyles();
+    // The Preview page shows the document's file as last saved, or, for an
+    // untitled document, the editor's text written to the preview copy.
+    void previewInWindow();
+    // The file a preview shows: the document's own, or for an untitled one
+    // the preview copy, written now; empty (after saying why) when the copy
+    // cannot be written.
+    QString previewFile();
+    void setLivePreview(bool on);
+    void refreshLivePreview();
     void onDisplayModeChanged();
     void startBackgroundLoad(const QString &path);
     void fillEditorInBackground(const QString &path, std::shared_ptr<LoadedText> read);
@@ -167,6 +187,11 @@ private:
     QWidget *m_proofBar = nullptr;
     QStackedWidget *m_codeStack = nullptr;
     QTabWidget *m_tabs = nullptr;
+    QSplitter *m_codeSplit = nullptr;
+    PreviewPane *m_preview = nullptr;
+    PreviewPane *m_livePreview = nullptr;
+    QCheckBox *m_liveBox = nullptr;
+    QTimer *m_liveTimer = nullptr;
     QComboBox *m_syntaxBox = nullptr;
     QLabel *m_linesPanel = nullptr;
     QLabel *m_noticePanel = nullptr;

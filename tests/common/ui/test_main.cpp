@@ -1,6 +1,7 @@
 #include "common/test_environment.h"
 
 #include "base/ui/messages.h"
+#include "document/ui/preview_pane.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 int main(int argc, char **argv)
 {
     tagloom::test::prepareTestEnvironment();
+    tagloom::preparePageEngine();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     // A message box no test expected would wait for a click that never
