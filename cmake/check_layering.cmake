@@ -23,7 +23,7 @@ set(subsystems vocabulary tags codetools wireless styles site net update)
 # The uses between subsystems that the program's own design calls for.
 set(allowed_vocabulary tags)              # the server-variable inserter is a mark-up dialog
 set(allowed_tags codetools)               # the current tag is parsed by the tokenizer
-set(allowed_wireless codetools)           # the WAP viewer lays out the tokenizer's nodes
+set(allowed_wireless codetools tags)      # the WAP viewer lays out the tokenizer's nodes; the WML dialogs are mark-up dialogs
 set(allowed_site codetools net)           # link checks parse pages; publishing uses the FTP session
 set(allowed_update net)                   # the update downloads its files
 set(allowed_tools codetools)              # the command-line companion runs the engines

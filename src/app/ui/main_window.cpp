@@ -27,6 +27,7 @@
 #include "vocabulary/ui/palette_strip.h"
 #include "vocabulary/ui/side_panel.h"
 #include "vocabulary/ui/vocabulary_commands.h"
+#include "wireless/ui/wireless_commands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -101,6 +102,7 @@ void MainWindow::registerCommands()
     registerCodetoolsCommands(*m_commands, *this);
     registerTagCommands(*m_commands, *this);
     registerHelpCommands(*m_commands, *this);
+    registerWirelessCommands(*m_commands, *this);
 }
 
 bool MainWindow::runCommand(const QString &id)

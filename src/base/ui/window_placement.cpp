@@ -6,10 +6,15 @@
 
 namespace tagloom {
 
-void showCentredOnScreen(QWidget *window)
+void centreOnScreen(QWidget *window)
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
+void showCentredOnScreen(QWidget *window)
+{
+    centreOnScreen(window);
     showAndRaise(window);
 }
 

@@ -4,6 +4,7 @@
 #include "base/ui/on_first_use.h"
 #include "document/ui/documents.h"
 #include "tags/ui/applet_dialog.h"
+#include "tags/ui/builder_commands.h"
 #include "tags/ui/edit_current_tag.h"
 #include "tags/ui/image_dialog.h"
 #include "tags/ui/link_dialog.h"
@@ -72,6 +73,7 @@ void registerTagCommands(CommandRegistry &registry, Documents &documents)
     };
     registry.add(QStringLiteral("Format.EditCurrentTag"), editTag);
     registry.add(QStringLiteral("Context.EditTag"), editTag);
+    registerBuilderCommands(registry, documents);
 }
 
 } // namespace tagloom
