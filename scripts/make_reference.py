@@ -145,11 +145,13 @@ def element_page(element, by_name):
     out.append('<P class="purpose">%s</P>' % esc(element["purpose"]))
     out.append("<P>%s</P>" % esc(element["description"]))
 
-    out.append("<H2>Attributes</H2>")
+    heading = element["attrs_heading"]
+    out.append("<H2>%s</H2>" % esc(heading))
     if element["attrs"]:
-        out.append('<TABLE class="attrs" summary="Attributes of %s">'
-                   % esc(name))
-        out.append("<TR><TH>Attribute</TH><TH>Meaning</TH></TR>")
+        out.append('<TABLE class="attrs" summary="%s of %s">'
+                   % (esc(heading), esc(name)))
+        out.append("<TR><TH>%s</TH><TH>Meaning</TH></TR>"
+                   % ("Attribute" if heading == "Attributes" else "Name"))
         for attr, meaning in element["attrs"]:
             out.append("<TR><TD><CODE>%s</CODE></TD><TD>%s</TD></TR>"
                        % (esc(attr), esc(meaning)))

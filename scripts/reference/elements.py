@@ -11,7 +11,7 @@ make_reference.py turns each entry into data/Help/Reference/<group>/<name>.html.
 
 
 def E(name, group, purpose, description, attrs, example, related,
-      common="all", note=None, tag=None):
+      common="all", note=None, tag=None, attrs_heading="Attributes"):
     return {
         "name": name,
         "group": group,
@@ -23,6 +23,7 @@ def E(name, group, purpose, description, attrs, example, related,
         "common": common,
         "note": note,
         "tag": tag,
+        "attrs_heading": attrs_heading,
     }
 
 
@@ -46,9 +47,9 @@ ELEMENTS = [
       '  "http://www.w3.org/TR/html4/loose.dtd">\n'
       "<HTML>\n...\n</HTML>",
       ["html", "head", "body"],
-      common="none", tag="!DOCTYPE",
-      note="The three choices above are the public identifiers that go "
-           "between the quotes, not attributes. The Fix and Format command "
+      common="none", tag="!DOCTYPE", attrs_heading="Document types",
+      note="The three document types are named by the public identifier "
+           "between the first pair of quotes. The Fix and Format command "
            "of the Coding menu can write or change the declaration for you."),
     E("html", "html",
       "The root element that contains the whole page.",
