@@ -1,0 +1,1 @@
+"""Content of the web design reference that ships in the data folder."""
