@@ -97,6 +97,7 @@ EditorSettings editorSettings(const AppSettings &s)
     e.spellCheck = s.flag(Setting::SpellCheck);
     e.imageEditor = s.text(Setting::ImageEditor);
     e.imageEditorTitle = s.text(Setting::ImageEditorTitle);
+    e.defaultLayerTag = s.value(Setting::DefaultLayerTag);
     for (const QString &name : keyboardValueNames())
         e.shortcuts.insert(name, s.shortcut(name));
     return e;

@@ -78,6 +78,7 @@ struct EditorSettings {
     bool livePreview = false;
     QString imageEditor;      // program path; empty: none
     QString imageEditorTitle; // the menu item's caption suffix
+    QString defaultLayerTag = QStringLiteral("div"); // the element of layers drawn on the visual layer canvas
     QMap<QString, QString> shortcuts; // keyboard value name -> stored text
 };
 EditorSettings editorSettings(const AppSettings &settings);

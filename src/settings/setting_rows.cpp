@@ -42,7 +42,9 @@ const SettingRow kNamedRows[] = {
     {Root, "Browser 6", T::Text},
     {Root, "Browser 6 Title", T::Text},
     {Root, "Proxy Address", T::Text},
-    {Root, "Default Layer Tag", T::Text},
+    // Nothing in the program writes it; without it the drawn layers would be
+    // elements without a name.
+    {Root, "Default Layer Tag", T::Text, "div", nullptr, isNonBlank},
     // The document window's live preview (off until the user turns it on).
     {Root, "Live Preview", T::Flag},
     {Tidy, "In-Line Tags", T::Text},
@@ -170,6 +172,8 @@ bool isDecimalInteger(const QString &text)
     text.toInt(&ok, 10);
     return ok;
 }
+
+bool isNonBlank(const QString &text) { return !text.trimmed().isEmpty(); }
 
 bool isEditorFont(const QString &text)
 {

@@ -59,9 +59,10 @@ const QStringList &paletteFlagNames();
 const QStringList &keyboardValueNames();
 inline constexpr char FindFirstShortcut[] = "FindFirst";
 
-// Validators: a decimal integer (blanks around it allowed), and the name of
-// one of the editor's fonts.
+// Validators: a decimal integer (blanks around it allowed), the name of one
+// of the editor's fonts, and any text but blanks.
 bool isDecimalInteger(const QString &text);
+bool isNonBlank(const QString &text);
 bool isEditorFont(const QString &text);
 
 } // namespace tagloom

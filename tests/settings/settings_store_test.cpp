@@ -275,6 +275,12 @@ TEST(AppSettings, GroupsApplyFallbacksInOnePlace)
     EXPECT_TRUE(b.minimizeOnPreview);
     const EditorSettings e = editorSettings(s);
     EXPECT_EQ(e.shortcuts.value(QStringLiteral("Save")), QStringLiteral("Ctrl+S"));
+    // Drawn layers need an element: none stored (or blanks) gives div.
+    EXPECT_EQ(e.defaultLayerTag, QStringLiteral("div"));
+    s.set(Setting::DefaultLayerTag, QStringLiteral("  "));
+    EXPECT_EQ(editorSettings(s).defaultLayerTag, QStringLiteral("div"));
+    s.set(Setting::DefaultLayerTag, QStringLiteral("layer"));
+    EXPECT_EQ(editorSettings(s).defaultLayerTag, QStringLiteral("layer"));
     EXPECT_EQ(e.shortcuts.size(), 25);
 }
 

@@ -119,6 +119,8 @@ public:
     // The name the save dialog showed last (empty before its first use).
     const QString &lastSaveDialogName() const { return m_lastSaveDialogName; }
     const QString &dataFolder() const { return m_context.dataFolder; }
+    // The settings this window took when it was made.
+    const EditorSettings &settings() const { return m_context.settings; }
 
     // The close prompt; true when the window may close.
     bool queryClose();

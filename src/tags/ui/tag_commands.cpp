@@ -8,6 +8,7 @@
 #include "tags/ui/edit_current_tag.h"
 #include "tags/ui/image_dialog.h"
 #include "tags/ui/link_dialog.h"
+#include "tags/ui/media_layer_commands.h"
 #include "tags/ui/navigation_dialog.h"
 #include "tags/ui/rollover_dialog.h"
 #include "tags/ui/script_dialog.h"
@@ -74,6 +75,7 @@ void registerTagCommands(CommandRegistry &registry, Documents &documents)
     registry.add(QStringLiteral("Format.EditCurrentTag"), editTag);
     registry.add(QStringLiteral("Context.EditTag"), editTag);
     registerBuilderCommands(registry, documents);
+    registerMediaAndLayerCommands(registry, documents);
 }
 
 } // namespace tagloom
