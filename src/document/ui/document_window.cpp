@@ -34,6 +34,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -228,9 +229,15 @@ void DocumentWindow::applySettings()
     auto loadAid = [this](bool on, const char *file) -> std::optional<QStringList> {
         if (!on)
             return std::nullopt;
-        auto list = readListFile(m_context.dataFolder + QLatin1String(file));
+        const QString path = m_context.dataFolder + QLatin1String(file);
+        auto list = readListFile(path);
         if (!list) {
-            showMessage(this, MessageKind::Warning, QString(), list.error);
+            // Said once per run, not again by every window that opens.
+            static QSet<QString> reported;
+            if (!reported.contains(path)) {
+                reported.insert(path);
+                showMessage(this, MessageKind::Warning, QString(), list.error);
+            }
             return std::nullopt;
         }
         return *list;

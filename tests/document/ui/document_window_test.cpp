@@ -366,3 +366,21 @@ TEST(SyntaxSelector, EveryLanguageNameColoursAndOtherTextDoesNot)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DocumentWindowTest, AMissingCompletionListIsReportedOnceAndLeavesThatAidOff)
+{
+    AppSettings s;
+    s.setFlag(Setting::AutoComplete, true);
+    auto first = make(s); // the data folder has no list files
+    auto second = make(s);
+    EXPECT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.texts().value(0).contains(QStringLiteral("cw-auto.tlx")));
+    first->editor()->setText(QStringLiteral("<p"));
+    first->editor()->setCursorPosition(0, 2);
+    QTest::keyClick(first->editor(), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(first->editor()->text(), QStringLiteral("<p"));
+}
+
+} // namespace
