@@ -370,4 +370,22 @@ TEST_F(MainWindowTest, BrowserPreviewHandsOverOneFileParameter)
     EXPECT_EQ(messages.shown.first().kind, MessageKind::Error);
 }
 
+TEST_F(MainWindowTest, MinimizeOnPreviewWithoutADocumentOnlyMinimizes)
+{
+    store = std::make_unique<SettingsStore>(storePath());
+    writeFirstRunValues(*store);
+    store->setText(QLatin1String(SettingsKeys::Root), QStringLiteral("Minimize on Preview"), QStringLiteral("True"));
+    store->setText(QLatin1String(SettingsKeys::Root), QStringLiteral("Browser 4"), QStringLiteral("/no/such/browser"));
+    store->flush();
+    store.reset();
+    MainWindow &w = start();
+
+    w.browserMenu()->item(3)->trigger(); // a user's browser without a document: nothing at all
+    EXPECT_FALSE(w.isMinimized());
+    w.browserMenu()->item(2)->trigger(); // Opera: no start, but the program steps aside
+    EXPECT_TRUE(w.isMinimized());
+    EXPECT_FALSE(QFile::exists(data.file(QStringLiteral("/Prt335.htm"))));
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
 } // namespace
