@@ -33,7 +33,11 @@ PageDialog::PageDialog(ActiveEditor activeEditor, ActiveEditor newEditor, QWidge
     m_watermark->setObjectName(QLatin1String(WatermarkField));
     rows.layout()->addWidget(m_watermark, rows.layout()->rowCount(), 1, 1, 2);
     rows.layout()->setContentsMargins(0, 0, 0, 0);
-    connect(m_image, &QLineEdit::textChanged, this, &PageDialog::backgroundChanged);
+    // The user's own change of picture drops the watermark; a tag read back
+    // by Edit Current Tag fills the field in any attribute order and keeps it.
+    connect(m_image, &QLineEdit::textEdited, this, &PageDialog::backgroundChanged);
+    connect(m_image, &QLineEdit::textChanged, this,
+            [this](const QString &text) { m_watermark->setEnabled(!text.isEmpty() || m_watermark->isChecked()); });
 
     auto *margins = new QGroupBox(QStringLiteral("Margins:"), this);
     auto *marginsLayout = new QVBoxLayout(margins);
@@ -134,7 +138,8 @@ void PageDialog::chooseBackground()
                        QStringLiteral("All Files (*.*)|*")};
     request.defaultSuffix = QStringLiteral("gif");
     request.picturePreview = true;
-    chooseInto(m_image, request);
+    if (chooseInto(m_image, request))
+        backgroundChanged(m_image->text());
 }
 
 } // namespace tagloom

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -230,14 +231,40 @@ TEST_F(PageDialogsTest, WatermarkFollowsTheBackgroundImage)
     EXPECT_EQ(field(page, "EditBGI"), QStringLiteral("/pics/paper.gif"));
     EXPECT_TRUE(box->isEnabled());
 
+    auto *image = page->findChild<QLineEdit *>(QStringLiteral("EditBGI"));
     box->setChecked(true);
-    set(page, "EditBGI", "/pics/other.gif"); // any change unchecks it
+    QTest::keyClick(image, Qt::Key_End);
+    QTest::keyClicks(image, QStringLiteral("x")); // any change of picture unchecks it
     EXPECT_FALSE(box->isChecked());
     EXPECT_TRUE(box->isEnabled());
     box->setChecked(true);
-    set(page, "EditBGI", "");
+    image->selectAll();
+    QTest::keyClick(image, Qt::Key_Delete);
     EXPECT_FALSE(box->isChecked());
     EXPECT_FALSE(box->isEnabled());
+
+    // Browsing again is a change of picture too.
+    box->setChecked(true);
+    files.answers = {QStringLiteral("/pics/paper.gif")};
+    for (QPushButton *b : page->findChildren<QPushButton *>())
+        if (b->text() == QLatin1String("&Browse"))
+            b->click();
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_TRUE(box->isEnabled());
+}
+
+TEST_F(PageDialogsTest, AWatermarkNamedBeforeItsPictureIsKept)
+{
+    // The tag's own order fills the picture after the watermark: reading it
+    // back is no change of picture, so the FIXED survives the rewrite.
+    load("<body bgproperties=\"fixed\" background=\"paper.gif\">");
+    select(QStringLiteral("<body bgproperties=\"fixed\" background=\"paper.gif\">"));
+    doc->trigger(QStringLiteral("Format.EditCurrentTag"));
+    MarkupDialog *page = dialog("TPageForm");
+    ASSERT_NE(page, nullptr);
+    EXPECT_TRUE(watermark(page)->isChecked());
+    page->okButton()->click();
+    EXPECT_EQ(text(), QStringLiteral("<BODY BACKGROUND=\"paper.gif\" BGPROPERTIES=\"FIXED\">"));
 }
 
 TEST_F(PageDialogsTest, SwatchWritesTheChosenColourInUpperCaseHex)
