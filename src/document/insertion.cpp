@@ -32,6 +32,19 @@ void insert(EditorOperations *target, const Insertion &insertion)
     case InsertMode::Line:
         target->InsertLine(target->CaretLine(), first);
         break;
+    case InsertMode::Above:
+        target->InsertLine(target->CaretLine() - 1, first);
+        break;
+    case InsertMode::End: {
+        qsizetype i = 0;
+        // A new document is one empty line: the first line takes its place
+        // rather than leaving an empty line above the text.
+        if (!t.isEmpty() && target->LineCount() == 1 && target->LineText().isEmpty())
+            target->ReplaceLine(t.at(i++));
+        for (; i < t.size(); ++i)
+            target->InsertLine(target->LineCount(), t.at(i));
+        break;
+    }
     case InsertMode::Lines: {
         const int below = target->CaretLine();
         for (int i = 0; i < t.size(); ++i)

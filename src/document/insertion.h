@@ -11,20 +11,24 @@ class EditorOperations;
 
 enum class InsertMode {
     Line,   // a new line below the caret line
+    Above,  // a new line directly above the caret line (on line 1: the new first line)
     Lines,  // several new lines below the caret line, in order
     Wrap,   // open + selection + close replaces the selection
     Append, // appended to the caret line; the caret moves right by its length
     Replace, // replaces the selection (a tag reopened in its dialog), one undo step
+    End,    // several lines after the last line; an empty document takes them as its only lines
 };
 
 struct Insertion {
     InsertMode mode = InsertMode::Line;
-    QStringList texts; // Line, Append, Replace: one text; Lines: each line; Wrap: open, close
+    QStringList texts; // Line, Above, Append, Replace: one text; Lines, End: each line; Wrap: open, close
 };
 
 void insert(EditorOperations *target, const Insertion &insertion);
 
 inline Insertion lineInsertion(const QString &text) { return {InsertMode::Line, {text}}; }
+inline Insertion aboveInsertion(const QString &text) { return {InsertMode::Above, {text}}; }
+inline Insertion endInsertion(const QStringList &lines) { return {InsertMode::End, lines}; }
 inline Insertion linesInsertion(const QStringList &lines) { return {InsertMode::Lines, lines}; }
 inline Insertion wrapInsertion(const QString &open, const QString &close) { return {InsertMode::Wrap, {open, close}}; }
 inline Insertion appendInsertion(const QString &text) { return {InsertMode::Append, {text}}; }

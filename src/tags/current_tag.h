@@ -22,7 +22,7 @@ enum class TagDialogKind {
 QString selectTagMessage();
 
 // The check box that BGPROPERTIES, whatever its value, enables and checks.
-inline constexpr char WatermarkField[] = "CheckWatermark";
+inline constexpr char WatermarkField[] = "CheckBox1";
 
 // One parameter of a recognised tag: show the dialog (a hidden one starting
 // from its show-time defaults), set its edit mode, and set the named field

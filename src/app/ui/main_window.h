@@ -62,6 +62,7 @@ public:
     // Documents.
     DocumentWindow *activeDocument() const override;
     DocumentWindow *openDocumentFile(const QString &path) override { return OpenDocumentFile(path); }
+    DocumentWindow *newDocument() override { return NewDocument(); }
     QWidget *dialogParent() override { return this; }
     QString dataFolder() const override { return m_options.dataFolder; }
     QList<DocumentWindow *> documents() const;

@@ -3,6 +3,8 @@
 #include "document/ui/code_editor.h"
 #include "document/ui/document_window.h"
 
+#include <QComboBox>
+
 namespace tagloom {
 
 EditorOperations *Documents::activeEditor() const
@@ -15,6 +17,15 @@ CodeEditor *Documents::activeCodeEditor() const
 {
     DocumentWindow *doc = activeDocument();
     return doc ? doc->editor() : nullptr;
+}
+
+EditorOperations *Documents::newHtmlEditor()
+{
+    DocumentWindow *doc = newDocument();
+    if (!doc)
+        return nullptr;
+    doc->syntaxBox()->setCurrentText(QStringLiteral("HTML Document"));
+    return &doc->operations();
 }
 
 } // namespace tagloom

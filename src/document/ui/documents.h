@@ -1,8 +1,9 @@
 #pragma once
 // What commands and modeless dialogs ask of the program around them: the
 // document window the user works in at this moment (none when no document is
-// open), a way to open one more, the window that parents their dialogs and the
-// data folder. The main window is the one implementation; tests make others.
+// open), ways to open one more or an empty new one, the window that parents
+// their dialogs and the data folder. The main window is the one
+// implementation; tests make others.
 
 #include <QString>
 
@@ -22,12 +23,18 @@ public:
     // Creates a document window and loads `path` into it (OpenDocumentFile);
     // nullptr, and no window left, when the file exists but cannot be read.
     virtual DocumentWindow *openDocumentFile(const QString &path) = 0;
+    // Creates an empty, untitled document window and makes it the active
+    // one; nullptr where no window can be made.
+    virtual DocumentWindow *newDocument() { return nullptr; }
     virtual QWidget *dialogParent() = 0;
     virtual QString dataFolder() const = 0;
 
     // The active document's editor, or nullptr.
     EditorOperations *activeEditor() const;
     CodeEditor *activeCodeEditor() const;
+    // A new document window coloured as HTML (a generated page goes into
+    // it): its editor, or nullptr when none could be made.
+    EditorOperations *newHtmlEditor();
 };
 
 } // namespace tagloom

@@ -59,6 +59,12 @@ void MarkupDialog::reject()
     afterCancel();
 }
 
+EditorOperations *MarkupDialog::insertionTarget()
+{
+    // Asked now, not at show time: the dialog may outlive its document.
+    return m_activeEditor ? m_activeEditor() : nullptr;
+}
+
 void MarkupDialog::okClicked()
 {
     beforeMarkup();
@@ -70,8 +76,7 @@ void MarkupDialog::okClicked()
     }
     if (outcome.refused())
         return;
-    // Asked now, not at show time: the dialog may outlive its document.
-    EditorOperations *editor = m_activeEditor ? m_activeEditor() : nullptr;
+    EditorOperations *editor = insertionTarget();
     if (!editor)
         return;
     insert(editor, m_editMode ? asReplacement(*outcome.insertion) : *outcome.insertion);

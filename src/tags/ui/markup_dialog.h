@@ -56,6 +56,10 @@ protected:
     virtual void afterInsert() {}
     // Runs after Cancel (or Escape) hid the dialog.
     virtual void afterCancel() {}
+    // Where OK's text goes, asked only once the text is there: by default the
+    // active document's editor; a dialog that makes a page of its own opens a
+    // new document here. nullptr: nothing is inserted and the dialog waits.
+    virtual EditorOperations *insertionTarget();
 
     void reject() override;
     // The mark-up of the fields as they stand, in the dialog's insertion

@@ -10,6 +10,7 @@
 #include "tags/ui/link_dialog.h"
 #include "tags/ui/media_layer_commands.h"
 #include "tags/ui/navigation_dialog.h"
+#include "tags/ui/page_commands.h"
 #include "tags/ui/rollover_dialog.h"
 #include "tags/ui/script_dialog.h"
 #include "tags/ui/table_dialog.h"
@@ -56,19 +57,21 @@ void registerTagCommands(CommandRegistry &registry, Documents &documents)
         registry.add(QLatin1String(opener.paletteId), open);
     }
 
+    const PageTagDialogs pages = registerPageCommands(registry, documents);
+
     const auto image = openers[0].dialog;
     const auto link = openers[2].dialog;
     const auto applet = openers[6].dialog;
-    auto editTag = [&documents, image, link, applet] {
-        // The style-sheet reference and the page wizard are not dialogs of
-        // the program yet: LINK and BODY tags open nothing.
-        const TagDialogs dialogs = [image, link, applet](TagDialogKind kind) -> MarkupDialog * {
+    auto editTag = [&documents, image, link, applet, pages] {
+        const TagDialogs dialogs = [image, link, applet, pages](TagDialogKind kind) -> MarkupDialog * {
             switch (kind) {
             case TagDialogKind::Image: return image->get();
             case TagDialogKind::Link: return link->get();
             case TagDialogKind::Applet: return applet->get();
-            default: return nullptr;
+            case TagDialogKind::PageWizard: return pages.pageWizard();
+            case TagDialogKind::StyleSheetReference: return pages.styleSheetLink();
             }
+            return nullptr;
         };
         editCurrentTag(documents.activeEditor(), dialogs, documents.dialogParent());
     };

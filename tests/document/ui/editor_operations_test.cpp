@@ -134,6 +134,48 @@ TEST_F(EditorOperationsTest, LineModeInsertsOnlyThroughInsertLine)
     insert(nullptr, lineInsertion(QStringLiteral("ignored"))); // no document: nothing happens
 }
 
+TEST_F(EditorOperationsTest, AboveGoesDirectlyOverTheCaretLine)
+{
+    const struct {
+        const char *name;
+        QByteArray text;
+        int caretLine;
+        QString expected;
+    } cases[] = {
+        {"middle line", "a\nb\nc", 2, QStringLiteral("a\r\nNEW\r\nb\r\nc")},
+        {"first line: the new first line", "a\nb", 1, QStringLiteral("NEW\r\na\r\nb")},
+        {"last line", "a\nb", 2, QStringLiteral("a\r\nNEW\r\nb")},
+    };
+    for (const auto &c : cases) {
+        load(c.text);
+        editor.SetCaretLine(c.caretLine);
+        insert(&editor, aboveInsertion(QStringLiteral("NEW")));
+        EXPECT_EQ(text(), c.expected) << c.name;
+        EXPECT_FALSE(editor.isModifiedFlag()) << c.name;
+    }
+}
+
+TEST_F(EditorOperationsTest, EndAppendsAfterTheLastLineWhereverTheCaretIs)
+{
+    const QStringList lines = {QStringLiteral("<HTML>"), QString(), QStringLiteral("</HTML>")};
+    load("a\nb\nc");
+    editor.SetCaretLine(1);
+    insert(&editor, endInsertion(lines));
+    EXPECT_EQ(text(), QStringLiteral("a\r\nb\r\nc\r\n<HTML>\r\n\r\n</HTML>"));
+
+    // A new, empty document: exactly the lines, no empty line above them.
+    CodeEditor fresh;
+    insert(&fresh, endInsertion(lines));
+    EXPECT_EQ(fresh.allText(), QStringLiteral("<HTML>\r\n\r\n</HTML>"));
+    EXPECT_EQ(fresh.LineCount(), 3);
+
+    // A document without any line at all.
+    load("x");
+    editor.clearAllLines();
+    insert(&editor, endInsertion(lines));
+    EXPECT_EQ(text(), QStringLiteral("<HTML>\r\n\r\n</HTML>"));
+}
+
 TEST_F(EditorOperationsTest, AppendMovesCaretByTheAppendedLength)
 {
     load("abc");

@@ -125,7 +125,9 @@ TEST_F(VocabularyInsertionTest, EveryEntryInsertsAllItsTextsWithTheRightUndoFoot
             EXPECT_EQ(editor.CaretColumn(), 3 + insertion.texts.at(0).size());
             break;
         case InsertMode::Replace:
-            ADD_FAILURE() << "a palette or menu text replaces the selection";
+        case InsertMode::Above:
+        case InsertMode::End:
+            ADD_FAILURE() << "a palette or menu text goes at the caret";
             break;
         }
     }
