@@ -2,12 +2,9 @@
 // window's own menu ids and palette ids, the canvases with synthesised mouse
 // drags.
 
-#include "base/ui/command_registry.h"
-#include "common/ui/stand_ins.h"
-#include "document/spell_checker.h"
+#include "common/ui/document_fixture.h"
 #include "document/ui/code_editor.h"
 #include "document/ui/document_window.h"
-#include "document/ui/documents.h"
 #include "tags/media_markup.h"
 #include "tags/ui/drawing_canvas.h"
 #include "tags/ui/field_rows.h"
@@ -30,57 +27,16 @@ using namespace tagloom;
 
 namespace {
 
-class MediaLayerDialogsTest : public ::testing::Test, public Documents {
+class MediaLayerDialogsTest : public test::DocumentFixture {
 protected:
     void SetUp() override
     {
         registerTagCommands(registry, *this);
-        DocumentContext context;
-        context.dataFolder = folder.path();
-        context.commands = &registry;
-        context.spellChecker = [this]() -> SpellChecker & { return checker; };
-        context.settings.defaultLayerTag = QStringLiteral("layer");
-        doc = std::make_unique<DocumentWindow>(std::move(context));
-        doc->setAttribute(Qt::WA_DeleteOnClose, false);
+        EditorSettings settings;
+        settings.defaultLayerTag = QStringLiteral("layer");
+        makeWindow(settings);
     }
-    void TearDown() override
-    {
-        QList<MarkupDialog *> dialogs;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *d = qobject_cast<MarkupDialog *>(w))
-                dialogs.append(d);
-        qDeleteAll(dialogs);
-    }
-
-    DocumentWindow *activeDocument() const override { return open ? doc.get() : nullptr; }
-    DocumentWindow *openDocumentFile(const QString &) override { return nullptr; }
-    QWidget *dialogParent() override { return nullptr; }
-    QString dataFolder() const override { return folder.path(); }
-
-    CodeEditor &editor() { return *doc->editor(); }
-    void load(const char *text) { editor().loadText(editorTextFromFile(text), TextEncoding::Utf8); }
-    QStringList lines() { return editor().allText().split(QStringLiteral("\r\n")); }
-    void caretAtLine(int line) { editor().setCursorPosition(line - 1, 0); }
-
-    // A menu id through the window's own menu, a palette id as its button runs it.
-    template <typename Dialog = MarkupDialog>
-    Dialog *run(const char *command, const char *dialogName)
-    {
-        const QString id = QLatin1String(command);
-        if (id.startsWith(QLatin1String("Palette.")))
-            EXPECT_TRUE(registry.run(id)) << command;
-        else
-            doc->trigger(id);
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String(dialogName))
-                return qobject_cast<Dialog *>(w);
-        return nullptr;
-    }
-    static void set(QWidget *d, const char *field, const QString &value)
-    {
-        ASSERT_TRUE(setFieldText(d, QLatin1String(field), value)) << field;
-    }
-    static QString field(QWidget *d, const char *name) { return fieldText(d, QLatin1String(name)); }
+    void load(const char *text) { DocumentFixture::load(text); }
     static QCheckBox *box(QWidget *d, const char *name) { return d->findChild<QCheckBox *>(QLatin1String(name)); }
     static QPushButton *button(QWidget *d, const char *caption)
     {
@@ -112,13 +68,7 @@ protected:
         return path;
     }
 
-    test::TempDataFolder folder{false};
-    test::MessageRecorder messages;
     test::FileDialogStandIn files;
-    SpellChecker checker;
-    CommandRegistry registry;
-    std::unique_ptr<DocumentWindow> doc;
-    bool open = true;
 };
 
 TEST_F(MediaLayerDialogsTest, SoundAsksForAMissingFileAndGoesBelowTheCaretLine)

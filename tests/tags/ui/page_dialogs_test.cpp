@@ -3,12 +3,9 @@
 // items on real document windows.
 
 #include "base/ui/colour_dialogs.h"
-#include "base/ui/command_registry.h"
-#include "common/ui/stand_ins.h"
-#include "document/spell_checker.h"
+#include "common/ui/document_fixture.h"
 #include "document/ui/code_editor.h"
 #include "document/ui/document_window.h"
-#include "document/ui/documents.h"
 #include "tags/ui/colour_swatch.h"
 #include "tags/ui/content_dialog.h"
 #include "tags/ui/field_rows.h"
@@ -32,92 +29,20 @@ using namespace tagloom;
 
 namespace {
 
-class PageDialogsTest : public ::testing::Test, public Documents {
+class PageDialogsTest : public test::DocumentFixture {
 protected:
     void SetUp() override
     {
         registerTagCommands(registry, *this);
-        doc = makeWindow();
+        makeWindow();
     }
-    void TearDown() override
+    void load(const char *text) { DocumentFixture::load(text); }
+    static MarkupDialog *dialog(const char *name) { return window<MarkupDialog>(name); }
+    static void set(QWidget *d, const char *field, const char *value)
     {
-        QList<MarkupDialog *> dialogs;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *d = qobject_cast<MarkupDialog *>(w))
-                dialogs.append(d);
-        qDeleteAll(dialogs);
+        DocumentFixture::set(d, field, QString::fromUtf8(value));
     }
-
-    std::unique_ptr<DocumentWindow> makeWindow()
-    {
-        DocumentContext context;
-        context.dataFolder = folder.path();
-        context.commands = &registry;
-        context.spellChecker = [this]() -> SpellChecker & { return checker; };
-        auto window = std::make_unique<DocumentWindow>(std::move(context));
-        window->setAttribute(Qt::WA_DeleteOnClose, false);
-        return window;
-    }
-
-    // Documents: the first window, or the newest one made since.
-    DocumentWindow *activeDocument() const override
-    {
-        if (!made.empty())
-            return made.back().get();
-        return open ? doc.get() : nullptr;
-    }
-    DocumentWindow *openDocumentFile(const QString &) override { return nullptr; }
-    DocumentWindow *newDocument() override
-    {
-        made.push_back(makeWindow());
-        return made.back().get();
-    }
-    QWidget *dialogParent() override { return nullptr; }
-    QString dataFolder() const override { return folder.path(); }
-
-    CodeEditor &editor() { return *doc->editor(); }
-    void load(const char *text) { editor().loadText(editorTextFromFile(text), TextEncoding::Utf8); }
-    QString text() { return editor().allText(); }
-    void select(const QString &what)
-    {
-        const QStringList lines = text().split(QStringLiteral("\r\n"));
-        for (int line = 0; line < lines.size(); ++line) {
-            const int at = int(lines[line].indexOf(what));
-            if (at >= 0) {
-                editor().setSelection(line, at, line, at + int(what.size()));
-                return;
-            }
-        }
-        ADD_FAILURE() << "not in the text: " << what.toStdString();
-    }
-    void caretAtLine(int line) { editor().setCursorPosition(line - 1, 0); }
-
-    MarkupDialog *dialog(const char *name)
-    {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String(name))
-                return qobject_cast<MarkupDialog *>(w);
-        return nullptr;
-    }
-    MarkupDialog *run(const char *command, const char *dialogName)
-    {
-        doc->trigger(QLatin1String(command));
-        return dialog(dialogName);
-    }
-    static void set(MarkupDialog *d, const char *field, const char *value)
-    {
-        ASSERT_TRUE(setFieldText(d, QLatin1String(field), QString::fromUtf8(value))) << field;
-    }
-    static QString field(MarkupDialog *d, const char *name) { return fieldText(d, QLatin1String(name)); }
     static QCheckBox *watermark(MarkupDialog *d) { return d->findChild<QCheckBox *>(QStringLiteral("CheckBox1")); }
-
-    test::TempDataFolder folder{false};
-    test::MessageRecorder messages;
-    SpellChecker checker;
-    CommandRegistry registry;
-    std::unique_ptr<DocumentWindow> doc;
-    std::vector<std::unique_ptr<DocumentWindow>> made;
-    bool open = true;
 };
 
 TEST_F(PageDialogsTest, StyleSheetLinkGoesAboveTheCaretLineAndKeepsItsFileName)

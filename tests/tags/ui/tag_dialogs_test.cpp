@@ -1,13 +1,10 @@
 // The tag dialogs driven as a user drives them: opened by the document
 // window's own menu items, filled, and confirmed, on a real document window.
 
-#include "base/ui/command_registry.h"
 #include "base/ui/up_down_edit.h"
-#include "common/ui/stand_ins.h"
-#include "document/spell_checker.h"
+#include "common/ui/document_fixture.h"
 #include "document/ui/code_editor.h"
 #include "document/ui/document_window.h"
-#include "document/ui/documents.h"
 #include "tags/ui/field_rows.h"
 #include "tags/ui/markup_dialog.h"
 #include "tags/ui/tag_commands.h"
@@ -28,77 +25,18 @@ using namespace tagloom;
 
 namespace {
 
-class TagDialogsTest : public ::testing::Test, public Documents {
+class TagDialogsTest : public test::DocumentFixture {
 protected:
     void SetUp() override
     {
         registerTagCommands(registry, *this);
-        DocumentContext context;
-        context.dataFolder = folder.path();
-        context.commands = &registry;
-        context.spellChecker = [this]() -> SpellChecker & { return checker; };
-        doc = std::make_unique<DocumentWindow>(std::move(context));
-        doc->setAttribute(Qt::WA_DeleteOnClose, false);
+        makeWindow();
     }
-    void TearDown() override
+    static MarkupDialog *dialog(const char *name) { return window<MarkupDialog>(name); }
+    static void set(QWidget *d, const char *field, const char *value)
     {
-        // The dialogs are the program's for its whole run; each test starts
-        // without them.
-        QList<MarkupDialog *> dialogs;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *d = qobject_cast<MarkupDialog *>(w))
-                dialogs.append(d);
-        qDeleteAll(dialogs);
+        DocumentFixture::set(d, field, QString::fromUtf8(value));
     }
-
-    // Documents: the one window, while it is "open".
-    DocumentWindow *activeDocument() const override { return open ? doc.get() : nullptr; }
-    DocumentWindow *openDocumentFile(const QString &) override { return nullptr; }
-    QWidget *dialogParent() override { return nullptr; }
-    QString dataFolder() const override { return folder.path(); }
-
-    CodeEditor &editor() { return *doc->editor(); }
-    void load(const char *text) { editor().loadText(editorTextFromFile(text), TextEncoding::Utf8); }
-    QString text() { return editor().allText(); }
-    // Selects the first `what` of the text (on one line).
-    void select(const QString &what)
-    {
-        const QStringList lines = text().split(QStringLiteral("\r\n"));
-        for (int line = 0; line < lines.size(); ++line) {
-            const int at = int(lines[line].indexOf(what));
-            if (at >= 0) {
-                editor().setSelection(line, at, line, at + int(what.size()));
-                return;
-            }
-        }
-        ADD_FAILURE() << "not in the text: " << what.toStdString();
-    }
-    void caretAtLine(int line) { editor().setCursorPosition(line - 1, 0); }
-
-    MarkupDialog *dialog(const char *name)
-    {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String(name))
-                return qobject_cast<MarkupDialog *>(w);
-        return nullptr;
-    }
-    MarkupDialog *run(const char *command, const char *dialogName)
-    {
-        doc->trigger(QLatin1String(command));
-        return dialog(dialogName);
-    }
-    static void set(MarkupDialog *d, const char *field, const char *value)
-    {
-        ASSERT_TRUE(setFieldText(d, QLatin1String(field), QString::fromUtf8(value))) << field;
-    }
-    static QString field(MarkupDialog *d, const char *name) { return fieldText(d, QLatin1String(name)); }
-
-    test::TempDataFolder folder{false};
-    test::MessageRecorder messages;
-    SpellChecker checker;
-    CommandRegistry registry;
-    std::unique_ptr<DocumentWindow> doc;
-    bool open = true;
 };
 
 TEST_F(TagDialogsTest, ImageGoesBelowTheCaretLineAndReopensEmpty)
