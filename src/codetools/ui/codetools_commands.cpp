@@ -8,6 +8,7 @@
 #include "base/ui/window_placement.h"
 #include "codetools/ui/analysis_window.h"
 #include "codetools/ui/compressor_dialog.h"
+#include "codetools/ui/rtf_editor_window.h"
 #include "document/ui/code_editor.h"
 #include "document/ui/document_window.h"
 #include "document/ui/documents.h"
@@ -43,6 +44,10 @@ void registerCodetoolsCommands(CommandRegistry &registry, Documents &documents)
         if (documents.activeDocument())
             showAndRaise(compressor->get());
     });
+    // A window of its own, needing no document.
+    auto rtfEditor = std::make_shared<OnFirstUse<RtfEditorWindow>>(
+        [&documents] { return new RtfEditorWindow(documents.dialogParent()); });
+    registry.add(QStringLiteral("Tools.RtfEditor"), [rtfEditor] { showAndRaise(rtfEditor->get()); });
 }
 
 } // namespace tagloom

@@ -1,6 +1,7 @@
 #include "codetools/ui/rich_text_document.h"
 
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
 
@@ -67,6 +68,52 @@ RichText richTextOf(const QTextDocument &document)
         text.paragraphs.append(paragraph);
     }
     return text;
+}
+
+void fillDocument(QTextDocument &document, const RichText &text)
+{
+    document.clear();
+    QFont base = document.defaultFont();
+    base.setFamily(text.defaultFont);
+    if (text.defaultHalfPoints > 0)
+        base.setPointSizeF(text.defaultHalfPoints / 2.0);
+    document.setDefaultFont(base);
+    QTextCursor cursor(&document);
+    QTextList *list = nullptr;
+    for (qsizetype k = 0; k < text.paragraphs.size(); ++k) {
+        const RichParagraph &p = text.paragraphs.at(k);
+        QTextBlockFormat block;
+        block.setAlignment(p.alignment == RichAlignment::Centre  ? Qt::AlignHCenter
+                           : p.alignment == RichAlignment::Right ? Qt::AlignRight
+                                                                 : Qt::AlignLeft);
+        if (k == 0)
+            cursor.setBlockFormat(block);
+        else
+            cursor.insertBlock(block, QTextCharFormat());
+        if (p.bullet) {
+            if (list)
+                list->add(cursor.block());
+            else
+                list = cursor.createList(QTextListFormat::ListDisc);
+        } else {
+            list = nullptr;
+        }
+        for (const RichRun &run : p.runs) {
+            QTextCharFormat format;
+            format.setFontFamilies({run.fontFamily.isEmpty() ? text.defaultFont : run.fontFamily});
+            const int halfPoints = run.halfPoints > 0 ? run.halfPoints : text.defaultHalfPoints;
+            if (halfPoints > 0)
+                format.setFontPointSize(halfPoints / 2.0);
+            if (run.colour)
+                format.setForeground(QColor(run.colour->red, run.colour->green, run.colour->blue));
+            format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+            format.setFontItalic(run.italic);
+            format.setFontUnderline(run.underline);
+            QString shown = run.text;
+            shown.replace(QLatin1Char('\n'), QChar::LineSeparator);
+            cursor.insertText(shown, format);
+        }
+    }
 }
 
 } // namespace tagloom

@@ -14,4 +14,8 @@ namespace tagloom {
 // the default font and size.
 RichText richTextOf(const QTextDocument &document);
 
+// The other way: `document` holds `text` (what it held before goes);
+// consecutive bulleted paragraphs make one bulleted list.
+void fillDocument(QTextDocument &document, const RichText &text);
+
 } // namespace tagloom
