@@ -8,6 +8,8 @@
 #include "document/document.h"
 #include "tools/tool_input.h"
 #include "tools/tool_output.h"
+#include "wireless/bmp_reader.h"
+#include "wireless/wbmp.h"
 
 #include <QFile>
 #include <atomic>
@@ -31,6 +33,9 @@ constexpr int kUsageError = 2;
 constexpr InputDemand kValidate{"validate", 1.0};
 constexpr InputDemand kCompress{"compress", 1.0};
 constexpr InputDemand kRtfToHtml{"convert", 3.5};
+// A bitmap is read whole and held as four bytes a pixel: 32 times a 1-bit
+// bitmap's size at most, and pictures are small; the reader refuses huge ones.
+constexpr InputDemand kWbmp{"convert", 2.0};
 
 const char kUsage[] =
     "Usage: tagloom-tools COMMAND ...\n"
@@ -41,6 +46,8 @@ const char kUsage[] =
     "  compress [OPTIONS] IN OUT\n"
     "                          write a compressed copy of IN to OUT and print both sizes\n"
     "  rtf2html IN.rtf         write the HTML of a rich-text file to standard output\n"
+    "  wbmp IN.bmp OUT.wbmp    convert a Windows bitmap to a WBMP picture (at most\n"
+    "                          2056 by 16383 pixels); OUT is replaced whole\n"
     "\n"
     "Inputs must be regular files; - reads standard input (at most 256 MiB).\n"
     "An input whose work would not fit in the memory available is refused.\n"
@@ -266,6 +273,21 @@ int rtf2html(const QStringList &arguments, ToolOutput &out, ToolOutput &err)
     return 0;
 }
 
+int wbmp(const QStringList &arguments, ToolOutput &err)
+{
+    if (arguments.size() != 2)
+        return usage(err, QStringLiteral("wbmp needs an input bitmap and an output file"));
+    const Result<QByteArray> bytes = readToolInput(arguments.at(0), kWbmp);
+    if (!bytes)
+        return fail(err, bytes.error);
+    const Result<PixelBuffer> picture = readBmp(*bytes);
+    if (!picture)
+        return fail(err, QStringLiteral("\"%1\" cannot be read as a picture: %2").arg(arguments.at(0), picture.error));
+    if (const Status written = BitmapToWbmp(*picture, arguments.at(1)); !written)
+        return fail(err, written.error);
+    return 0;
+}
+
 } // namespace
 
 int runTools(const QStringList &arguments, ToolOutput &out, ToolOutput &err)
@@ -280,6 +302,8 @@ int runTools(const QStringList &arguments, ToolOutput &out, ToolOutput &err)
         return compress(rest, out, err);
     if (command == QLatin1String("rtf2html"))
         return rtf2html(rest, out, err);
+    if (command == QLatin1String("wbmp"))
+        return wbmp(rest, err);
     if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
         out << kUsage;
         return 0;

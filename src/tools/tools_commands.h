@@ -3,6 +3,7 @@
 //   tagloom-tools validate FILE...
 //   tagloom-tools compress [options] IN OUT
 //   tagloom-tools rtf2html IN.rtf
+//   tagloom-tools wbmp IN.bmp OUT.wbmp
 // Exit status: 0 done, 1 validate found an error, 2 bad usage, an input that
 // could not be read or was refused, or output that could not be written.
 

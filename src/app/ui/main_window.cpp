@@ -27,6 +27,7 @@
 #include "vocabulary/ui/palette_strip.h"
 #include "vocabulary/ui/side_panel.h"
 #include "vocabulary/ui/vocabulary_commands.h"
+#include "styles/ui/style_commands.h"
 #include "wireless/ui/wireless_commands.h"
 
 #include <QApplication>
@@ -103,6 +104,7 @@ void MainWindow::registerCommands()
     registerTagCommands(*m_commands, *this);
     registerHelpCommands(*m_commands, *this);
     registerWirelessCommands(*m_commands, *this);
+    registerStyleCommands(*m_commands, *this);
 }
 
 bool MainWindow::runCommand(const QString &id)
