@@ -76,11 +76,12 @@ TEST(StyleFilters, EveryFilterHasAShippedListOfProperties)
             readListFile(styleFilterPath(QStringLiteral(TAGLOOM_SOURCE_DATA_DIR), name));
         ASSERT_TRUE(entries) << name.toStdString();
         EXPECT_TRUE(entries->contains(QStringLiteral("color"))) << name.toStdString();
-        if (level1.isEmpty())
+        if (level1.isEmpty()) {
             level1 = *entries;
-        else if (name == QLatin1String("Cascading Style Sheets Level 2"))
+        } else if (name == QLatin1String("Cascading Style Sheets Level 2")) {
             for (const QString &property : level1) // level 2 takes in all of level 1
                 EXPECT_TRUE(entries->contains(property)) << property.toStdString();
+        }
     }
 }
 
