@@ -9,6 +9,7 @@
 #include "base/ui/action_registry.h"
 #include "base/ui/command_registry.h"
 #include "base/ui/messages.h"
+#include "codetools/ui/cleaner_commands.h"
 #include "codetools/ui/codetools_commands.h"
 #include "tags/ui/tag_commands.h"
 #include "app/ui/help_commands.h"
@@ -100,6 +101,7 @@ void MainWindow::registerCommands()
     registerNetCommands(*m_commands, *this);
     registerVocabularyCommands(*m_commands, *this);
     registerCodetoolsCommands(*m_commands, *this);
+    registerCleanerCommands(*m_commands, *this, {[this](const QString &report) { m_sidePanel->showResults(report); }, [this] { return m_settings; }, m_options.findProgram});
     registerTagCommands(*m_commands, *this);
     registerHelpCommands(*m_commands, *this);
     registerWirelessCommands(*m_commands, *this);
