@@ -3,6 +3,7 @@
 #include "app/ui/app_commands.h"
 #include "app/ui/browser_menu.h"
 #include "app/ui/main_toolbars.h"
+#include "app/ui/preferences_commands.h"
 #include "app/ui/quick_start_bar.h"
 #include "base/data_folder.h"
 #include "base/list_file.h"
@@ -105,6 +106,7 @@ void MainWindow::registerCommands()
     registerTagCommands(*m_commands, *this);
     registerHelpCommands(*m_commands, *this);
     registerWirelessCommands(*m_commands, *this);
+    registerPreferencesCommands(*m_commands, *this);
 }
 
 bool MainWindow::runCommand(const QString &id)
