@@ -102,7 +102,9 @@ void MainWindow::registerCommands()
     registerNetCommands(*m_commands, *this);
     registerVocabularyCommands(*m_commands, *this);
     registerCodetoolsCommands(*m_commands, *this);
-    registerCleanerCommands(*m_commands, *this, {[this](const QString &report) { m_sidePanel->showResults(report); }, [this] { return m_settings; }, m_options.findProgram});
+    registerCleanerCommands(*m_commands, *this,
+                            {[this](const QString &report) { m_sidePanel->showResults(report); },
+                             [this] { return m_settings; }, m_options.findProgram});
     registerTagCommands(*m_commands, *this);
     registerHelpCommands(*m_commands, *this);
     registerWirelessCommands(*m_commands, *this);

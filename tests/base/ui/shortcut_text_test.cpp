@@ -61,8 +61,9 @@ TEST(ShortcutText, CapturedCombinationsGiveTheStoredTextsBack)
     for (const auto &c : cases) {
         const QString text = shortcutToText(c.combination);
         EXPECT_EQ(text, QLatin1String(c.text));
-        if (!text.isEmpty())
+        if (!text.isEmpty()) {
             EXPECT_EQ(shortcutFromText(text), QKeySequence(c.combination)) << c.text;
+        }
     }
 }
 
