@@ -75,4 +75,54 @@ QVector<AttributeLook> readScheme(SettingsStore &store, const QString &language)
     return looks;
 }
 
+void writeScheme(SettingsStore &store, const QString &language, const QVector<AttributeLook> &looks)
+{
+    const QString base = QLatin1String(SettingsKeys::Highlighters) + language;
+    store.createKey(base);
+    for (const AttributeLook &look : looks) {
+        const QString key = base + QLatin1Char('\\') + look.attribute;
+        store.createKey(key);
+        if (look.foreground)
+            store.setInteger(key, QStringLiteral("Foreground"), encodeStoredColour(*look.foreground));
+        if (look.background)
+            store.setInteger(key, QStringLiteral("Background"), encodeStoredColour(*look.background));
+        if (look.style)
+            store.setInteger(key, QStringLiteral("Style"), *look.style);
+    }
+}
+
+const QVector<NamedSchemeColour> &schemeColourTable()
+{
+    static const QVector<NamedSchemeColour> table = [] {
+        QVector<NamedSchemeColour> t = {
+            {"clBlack", 0x000000},  {"clMaroon", 0x000080}, {"clGreen", 0x008000}, {"clOlive", 0x008080},
+            {"clNavy", 0x800000},   {"clPurple", 0x800080}, {"clTeal", 0x808000},  {"clDkGray", 0x808080},
+            {"clLtGray", 0xC0C0C0}, {"clRed", 0x0000FF},    {"clLime", 0x00FF00},  {"clYellow", 0x00FFFF},
+            {"clBlue", 0xFF0000},   {"clFuchsia", 0xFF00FF}, {"clAqua", 0xFFFF00}, {"clWhite", 0xFFFFFF},
+        };
+        const char *const system[] = {
+            "clScrollBar", "clBackground", "clActiveCaption", "clInactiveCaption", "clMenu",
+            "clWindow", "clWindowFrame", "clMenuText", "clWindowText", "clCaptionText",
+            "clActiveBorder", "clInactiveBorder", "clAppWorkSpace", "clHighlight", "clHighlightText",
+            "clBtnFace", "clBtnShadow", "clGrayText", "clBtnText", "clInactiveCaptionText",
+            "clBtnHighlight", "cl3DDkShadow", "cl3DLight", "clInfoText", "clInfoBk",
+        };
+        quint32 n = 0;
+        for (const char *name : system)
+            t.append({name, 0x80000000u + n++});
+        t.append({"clNone", 0x1FFFFFFF});
+        return t;
+    }();
+    return table;
+}
+
+int schemeColourIndex(quint32 value)
+{
+    const QVector<NamedSchemeColour> &table = schemeColourTable();
+    for (int i = 0; i < table.size(); ++i)
+        if (table.at(i).value == value)
+            return i;
+    return 0;
+}
+
 } // namespace tagloom

@@ -42,5 +42,19 @@ QStringList schemeAttributes(const QString &language);
 
 // The stored looks of a language's attributes (those with any value).
 QVector<AttributeLook> readScheme(SettingsStore &store, const QString &language);
+// Stores every given look under Highlighters\<language>\<attribute>: the
+// values a look has, each as a 32-bit integer.
+void writeScheme(SettingsStore &store, const QString &language, const QVector<AttributeLook> &looks);
+
+// The 42 colours a scheme's colour can be chosen from, with their stored
+// values: 16 fixed colours, the 25 system colours and "clNone" (1FFFFFFF).
+struct NamedSchemeColour {
+    const char *name;
+    quint32 value;
+};
+const QVector<NamedSchemeColour> &schemeColourTable();
+// The first colour of the table whose value is `value`; 0 ("clBlack") when
+// none is.
+int schemeColourIndex(quint32 value);
 
 } // namespace tagloom

@@ -3,12 +3,14 @@
 #include "app/ui/app_commands.h"
 #include "app/ui/browser_menu.h"
 #include "app/ui/main_toolbars.h"
+#include "app/ui/preferences_commands.h"
 #include "app/ui/quick_start_bar.h"
 #include "base/data_folder.h"
 #include "base/list_file.h"
 #include "base/ui/action_registry.h"
 #include "base/ui/command_registry.h"
 #include "base/ui/messages.h"
+#include "codetools/ui/cleaner_commands.h"
 #include "codetools/ui/codetools_commands.h"
 #include "tags/ui/tag_commands.h"
 #include "app/ui/help_commands.h"
@@ -101,10 +103,14 @@ void MainWindow::registerCommands()
     registerNetCommands(*m_commands, *this);
     registerVocabularyCommands(*m_commands, *this);
     registerCodetoolsCommands(*m_commands, *this);
+    registerCleanerCommands(*m_commands, *this,
+                            {[this](const QString &report) { m_sidePanel->showResults(report); },
+                             [this] { return m_settings; }, m_options.findProgram});
     registerTagCommands(*m_commands, *this);
     registerHelpCommands(*m_commands, *this);
     registerWirelessCommands(*m_commands, *this);
     registerStyleCommands(*m_commands, *this);
+    registerPreferencesCommands(*m_commands, *this);
 }
 
 bool MainWindow::runCommand(const QString &id)

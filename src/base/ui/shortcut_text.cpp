@@ -37,4 +37,38 @@ QKeySequence shortcutFromText(const QString &text)
     return sequence;
 }
 
+QString shortcutToText(QKeyCombination combination)
+{
+    const Qt::Key key = combination.key();
+    switch (key) {
+    case Qt::Key_unknown:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case 0:
+        return QString();
+    default:
+        break;
+    }
+    // Qt's names, spelt as the stored texts spell them.
+    static const QHash<QString, QString> names = {
+        {QStringLiteral("Return"), QStringLiteral("Enter")}, {QStringLiteral("Backspace"), QStringLiteral("BkSp")},
+        {QStringLiteral("PgDown"), QStringLiteral("PgDn")},  {QStringLiteral("Escape"), QStringLiteral("Esc")},
+    };
+    QString name = QKeySequence(key).toString(QKeySequence::PortableText);
+    if (name.isEmpty())
+        return QString();
+    name = names.value(name, name);
+    const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
+    QString text;
+    if (modifiers & Qt::ShiftModifier)
+        text += QStringLiteral("Shift+");
+    if (modifiers & Qt::ControlModifier)
+        text += QStringLiteral("Ctrl+");
+    if (modifiers & Qt::AltModifier)
+        text += QStringLiteral("Alt+");
+    return text + name;
+}
+
 } // namespace tagloom

@@ -10,5 +10,8 @@
 namespace tagloom {
 
 QKeySequence shortcutFromText(const QString &text);
+// The stored text of a key combination ("Shift+Ctrl+F3"); the empty text for
+// no key or a key without a name.
+QString shortcutToText(QKeyCombination combination);
 
 } // namespace tagloom

@@ -2,6 +2,7 @@
 
 #include "document/ui/code_editor.h"
 
+#include <memory>
 #include <Qsci/qscilexercpp.h>
 #include <Qsci/qscilexercss.h>
 #include <Qsci/qscilexerfortran.h>
@@ -321,6 +322,52 @@ void applyColouring(CodeEditor *editor, const Colouring *colouring, const QFont 
         applyScheme(lexer, *colouring, looks);
     else if (colouring)
         applyScintillaLexer(editor, *colouring, font);
+}
+
+const Colouring *colouringOfSchemeLanguage(const QString &language)
+{
+    static const Colouring colourings[] = {Colouring::Html, Colouring::Php, Colouring::Java,
+                                           Colouring::Javascript, Colouring::ObjectPascal, Colouring::Perl};
+    for (const Colouring &c : colourings)
+        if (schemeLanguageOf(c) == language)
+            return &c;
+    return nullptr;
+}
+
+QVector<AttributeLook> completeScheme(const QString &language, const QVector<AttributeLook> &stored)
+{
+    QVector<AttributeLook> looks;
+    const Colouring *colouring = colouringOfSchemeLanguage(language);
+    std::unique_ptr<QsciLexer> lexer(colouring ? createLexer(*colouring, nullptr) : nullptr);
+    if (lexer)
+        applyScheme(lexer.get(), *colouring, stored);
+    auto fixed = [](const QColor &c) {
+        StoredColour s;
+        s.red = c.red();
+        s.green = c.green();
+        s.blue = c.blue();
+        return s;
+    };
+    for (const QString &attribute : schemeAttributes(language)) {
+        AttributeLook look;
+        look.attribute = attribute;
+        for (const AttributeLook &s : stored)
+            if (s.attribute == attribute)
+                look = s;
+        const std::vector<int> styles = lexer ? stylesOf(*colouring, attribute) : std::vector<int>{};
+        const int style = styles.empty() ? 0 : styles.front();
+        if (!look.foreground)
+            look.foreground = fixed(lexer ? lexer->color(style) : QColor(Qt::black));
+        if (!look.background)
+            look.background = fixed(lexer ? lexer->paper(style) : QColor(Qt::white));
+        if (!look.style) {
+            const QFont font = lexer ? lexer->font(style) : QFont();
+            look.style = (font.bold() ? 1 : 0) | (font.italic() ? 2 : 0) | (font.underline() ? 4 : 0) |
+                         (font.strikeOut() ? 8 : 0);
+        }
+        looks.append(look);
+    }
+    return looks;
 }
 
 } // namespace tagloom

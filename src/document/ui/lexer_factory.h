@@ -39,6 +39,13 @@ QString schemeLanguageOf(Colouring colouring);
 void applyColouring(CodeEditor *editor, const Colouring *colouring, const QFont &font,
                     const QVector<AttributeLook> &looks);
 
+// The colouring a stored scheme's language names (nullptr for none).
+const Colouring *colouringOfSchemeLanguage(const QString &language);
+
+// Every attribute of `language`'s scheme with all three values: the stored
+// ones of `stored`, the lexer's own look (as fixed colours) for the rest.
+QVector<AttributeLook> completeScheme(const QString &language, const QVector<AttributeLook> &stored);
+
 // Gives the lexer's styles the stored looks of their attributes.
 void applyScheme(QsciLexer *lexer, Colouring colouring, const QVector<AttributeLook> &looks);
 

@@ -228,4 +228,10 @@ void SidePanel::insertSelectedSecondCell(QTableWidget *table)
     insertLine(item ? item->text() : QString());
 }
 
+void SidePanel::showResults(const QString &text)
+{
+    m_pages->setCurrentWidget(m_results);
+    m_results->setPlainText(text);
+}
+
 } // namespace tagloom

@@ -41,6 +41,8 @@ public:
     QTableWidget *charactersTable() const { return m_characters; }
     QTableWidget *colorsTable() const { return m_colors; }
     QPlainTextEdit *results() const { return m_results; }
+    // Brings the Results page to the front holding just `text`.
+    void showResults(const QString &text);
 
     // Inserts `text` as a line below the caret line of the active document.
     void insertLine(const QString &text);

@@ -42,4 +42,29 @@ TEST(ShortcutText, FirstRunShortcutsAllNameKeys)
         EXPECT_FALSE(shortcutFromText(s.shortcut(name)).isEmpty()) << name.toStdString();
 }
 
+TEST(ShortcutText, CapturedCombinationsGiveTheStoredTextsBack)
+{
+    const struct {
+        QKeyCombination combination;
+        const char *text;
+    } cases[] = {
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_N, "Shift+Ctrl+N"},
+        {Qt::ALT | Qt::CTRL | Qt::Key_F3, "Ctrl+Alt+F3"},
+        {Qt::SHIFT | Qt::Key_Return, "Shift+Enter"},
+        {Qt::CTRL | Qt::Key_Backspace, "Ctrl+BkSp"},
+        {QKeyCombination(Qt::Key_PageDown), "PgDn"},
+        {QKeyCombination(Qt::Key_Insert), "Ins"},
+        {Qt::CTRL | Qt::Key_Delete, "Ctrl+Del"},
+        {Qt::SHIFT | Qt::CTRL | Qt::Key_Space, "Shift+Ctrl+Space"},
+        {Qt::CTRL | Qt::Key_Control, ""}, // a modifier alone is no shortcut
+    };
+    for (const auto &c : cases) {
+        const QString text = shortcutToText(c.combination);
+        EXPECT_EQ(text, QLatin1String(c.text));
+        if (!text.isEmpty()) {
+            EXPECT_EQ(shortcutFromText(text), QKeySequence(c.combination)) << c.text;
+        }
+    }
+}
+
 } // namespace
