@@ -40,13 +40,15 @@ QKeySequence shortcutFromText(const QString &text)
 QString shortcutToText(QKeyCombination combination)
 {
     const Qt::Key key = combination.key();
+    // No key, or a modifier alone, makes no shortcut.
+    if (int(key) == 0)
+        return QString();
     switch (key) {
     case Qt::Key_unknown:
     case Qt::Key_Shift:
     case Qt::Key_Control:
     case Qt::Key_Alt:
     case Qt::Key_Meta:
-    case 0:
         return QString();
     default:
         break;
