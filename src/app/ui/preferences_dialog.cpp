@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -112,7 +113,8 @@ PreferencesDialog::PreferencesDialog(PreferencesHooks hooks, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pages, 1);
     layout->addLayout(bottom);
-    resize(560, 460);
+    // Wide enough for every page's tab, so none hides behind scroll arrows.
+    resize(qMax(560, m_pages->tabBar()->sizeHint().width() + 40), 460);
 }
 
 QLineEdit *PreferencesDialog::addLineField(Setting setting)
