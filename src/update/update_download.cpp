@@ -38,7 +38,10 @@ bool isPermittedUpdateAddress(const QUrl &url)
 
 QString downloadFileName(const QUrl &url)
 {
-    const QString name = url.fileName(QUrl::FullyDecoded);
+    // The segment is cut before it is decoded, so that an encoded separator
+    // ("..%2F") stays inside it and is refused below.
+    const QString path = url.path(QUrl::FullyEncoded);
+    const QString name = QUrl::fromPercentEncoding(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1).toLatin1());
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
         name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QChar()))
         return QString();
