@@ -1,6 +1,6 @@
 // RunUpdate against a real HTTP server on loopback: the status texts in
 // order, the checks, the actions, the selection and the downloads.
-#include "loopback_http_server.h"
+#include "update/loopback_http_server.h"
 #include "update/szdd.h"
 #include "update/update_download.h"
 #include "update/web_update.h"
