@@ -47,6 +47,8 @@ const SettingRow kNamedRows[] = {
     {Root, "Default Layer Tag", T::Text, "div", nullptr, isNonBlank},
     // The document window's live preview (off until the user turns it on).
     {Root, "Live Preview", T::Flag},
+    // The host the web update asks for its control file.
+    {Root, "Update Server", T::Text, "update.tagloom.org", nullptr, isNonBlank},
     {Tidy, "In-Line Tags", T::Text},
     {Tidy, "Empty Tags", T::Text},
     {Tidy, "Block-Level Tags", T::Text},

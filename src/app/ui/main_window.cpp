@@ -31,6 +31,7 @@
 #include "vocabulary/ui/vocabulary_commands.h"
 #include "styles/ui/style_commands.h"
 #include "wireless/ui/wireless_commands.h"
+#include "update/ui/update_commands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -111,6 +112,7 @@ void MainWindow::registerCommands()
     registerWirelessCommands(*m_commands, *this);
     registerStyleCommands(*m_commands, *this);
     registerPreferencesCommands(*m_commands, *this);
+    registerUpdateCommands(*m_commands, *this, [this] { return m_settings.text(Setting::UpdateServer); });
 }
 
 bool MainWindow::runCommand(const QString &id)
