@@ -1,0 +1,775 @@
+#include "net/simple_ftp.h"
+#include "net/ftp_listing_time.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QThread>
+#include <QUrl>
+#include <curl/curl.h>
+#include <algorithm>
+#include <limits>
+#include <memory>
+
+namespace tagloom {
+
+namespace {
+
+const char AnonymousPassword[] = "anonymous@";
+// Uploads land under this name beside the target and take its place only
+// once complete, so a broken upload never leaves a cut-off file behind.
+const char UploadSuffix[] = ".tlpart";
+
+// Kinds of file that "let the session choose" sends as text.
+bool isTextName(const QString &name)
+{
+    static const QStringList textSuffixes{
+        QStringLiteral("htm"), QStringLiteral("html"), QStringLiteral("shtml"), QStringLiteral("txt"),
+        QStringLiteral("css"), QStringLiteral("js"),   QStringLiteral("xml"),   QStringLiteral("wml"),
+        QStringLiteral("php"), QStringLiteral("asp"),  QStringLiteral("pl"),    QStringLiteral("cgi")};
+    return textSuffixes.contains(QFileInfo(name).suffix().toLower());
+}
+
+bool connectionLost(CURLcode code)
+{
+    return code == CURLE_COULDNT_CONNECT || code == CURLE_SEND_ERROR || code == CURLE_RECV_ERROR ||
+           code == CURLE_GOT_NOTHING || code == CURLE_OPERATION_TIMEDOUT;
+}
+
+QString quoted(const QString &path)
+{
+    return QLatin1Char('"') + path + QLatin1Char('"');
+}
+
+} // namespace
+
+QString winInetStateText(int state, const QString &host)
+{
+    switch (state) {
+    case 0: return QStringLiteral("Disconnecting from %1").arg(host);
+    case 1: return QStringLiteral("No connection");
+    case 2: return QStringLiteral("Connecting to %1").arg(host);
+    case 3: return QStringLiteral("Connected to %1").arg(host);
+    case 4: return QStringLiteral("Resolving name %1").arg(host);
+    case 5: return QStringLiteral("Resolved name %1").arg(host);
+    default: return QStringLiteral("Unknown state!  Contact support ...");
+    }
+}
+
+int progressPercent(const TFTPProgressInfo &info)
+{
+    if (info.bytesTotal <= 0)
+        return 0;
+    return int(qRound64(double(info.bytesDone) * 100.0 / double(info.bytesTotal)));
+}
+
+// One operation's request and what curl's callbacks gathered while it ran.
+// The callbacks run on the worker thread; the caller reads the fields only
+// after the worker has ended.
+struct TSimpleFTP::Request {
+    QByteArray url;
+    bool nobody = false;
+    bool wildcard = false;
+    bool namesOnly = false;
+    bool ascii = false;
+    bool watchState = false;
+    QStringList quote, postQuote;
+    QFile *source = nullptr;
+    QSaveFile *sink = nullptr;
+    qint64 uploadSize = -1;
+
+    TSimpleFTP *session = nullptr;
+    CURLcode code = CURLE_OK;
+    QByteArray body;           // a names-only listing
+    QByteArray lastCommand;    // the verb of the last command sent
+    QStringList welcome;       // replies before the first command
+    bool commandSent = false;
+    std::vector<TFTPFindData> entries;
+    std::atomic<qint64> lastPosted{-1};
+};
+
+class TSimpleFTP::Curl {
+public:
+    Curl() : handle(curl_easy_init()) {}
+    ~Curl() { curl_easy_cleanup(handle); }
+    Curl(const Curl &) = delete;
+    Curl &operator=(const Curl &) = delete;
+    CURL *handle;
+};
+
+static size_t discardBody(char *, size_t size, size_t count, void *)
+{
+    return size * count;
+}
+
+TSimpleFTP::TSimpleFTP(QObject *parent) : QObject(parent)
+{
+    static const bool curlReady = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    Q_UNUSED(curlReady);
+}
+
+TSimpleFTP::~TSimpleFTP()
+{
+    if (!m_busy)
+        Disconnect();
+    delete m_curl;
+}
+
+bool TSimpleFTP::setFileSystemType(TFTPFileSystemType type)
+{
+    if (isConnected())
+        return fail(QStringLiteral("Cannot change file system type when connected"));
+    m_fileSystemType = type;
+    return true;
+}
+
+bool TSimpleFTP::fail(const QString &message)
+{
+    m_lastError = message;
+    if (!SilentExceptions)
+        emit errorRaised(message);
+    return false;
+}
+
+void TSimpleFTP::setState(TWinInetState state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    emit stateChanged(int(state), winInetStateText(int(state), HostName));
+}
+
+namespace {
+
+enum class Scheme { Ftp, Ftps, Sftp };
+
+struct Target {
+    Scheme scheme = Scheme::Ftp;
+    QString host;
+};
+
+Target targetOf(const QString &hostName)
+{
+    const QString lower = hostName.trimmed().toLower();
+    for (const auto &[prefix, scheme] : {std::pair{QStringLiteral("ftps://"), Scheme::Ftps},
+                                         std::pair{QStringLiteral("sftp://"), Scheme::Sftp},
+                                         std::pair{QStringLiteral("ftp://"), Scheme::Ftp}}) {
+        if (lower.startsWith(prefix)) {
+            QString host = hostName.trimmed().mid(prefix.size());
+            while (host.endsWith(QLatin1Char('/')))
+                host.chop(1);
+            return {scheme, host};
+        }
+    }
+    return {Scheme::Ftp, hostName.trimmed()};
+}
+
+// The URL of an absolute remote path; the leading "%2F" makes an FTP
+// server take it from the root rather than from the login folder.
+QByteArray urlOf(const Target &target, int port, const QString &absolutePath)
+{
+    QByteArray path;
+    for (const QString &part : absolutePath.split(QLatin1Char('/'), Qt::SkipEmptyParts))
+        path += '/' + QUrl::toPercentEncoding(part);
+    if (absolutePath.endsWith(QLatin1Char('/')))
+        path += '/';
+    if (path.isEmpty())
+        path = "/";
+    QByteArray host = target.host.toUtf8();
+    if (host.contains(':') && !host.startsWith('['))
+        host = '[' + host + ']';
+    const QByteArray scheme = target.scheme == Scheme::Sftp ? "sftp" : "ftp";
+    const QByteArray root = target.scheme == Scheme::Sftp ? "" : "/%2F";
+    return scheme + "://" + host + ':' + QByteArray::number(port) + root + path;
+}
+
+int debugSeen(CURL *, curl_infotype type, char *data, size_t size, void *userdata)
+{
+    auto *request = static_cast<TSimpleFTP::Request *>(userdata);
+    const QByteArray text(data, qsizetype(size));
+    if (type == CURLINFO_HEADER_OUT) {
+        request->commandSent = true;
+        request->lastCommand = text.split(' ').first().trimmed().toUpper();
+        const QString shown = request->lastCommand == "PASS" ? QStringLiteral("PASS ****")
+                                                              : QString::fromUtf8(text).trimmed();
+        QMetaObject::invokeMethod(request->session, "noteCommand", Qt::QueuedConnection, Q_ARG(QString, shown));
+    } else if (type == CURLINFO_HEADER_IN && !request->commandSent) {
+        request->welcome << QString::fromUtf8(text).trimmed();
+    } else if (type == CURLINFO_TEXT && request->watchState) {
+        // The connection events of curl give the state texts.
+        TWinInetState state;
+        if (text.startsWith("  Trying") || text.startsWith("Trying"))
+            state = TWinInetState::Resolved;
+        else if (text.startsWith("Connected to"))
+            state = TWinInetState::Connected;
+        else
+            return 0;
+        if (state == TWinInetState::Resolved) {
+            QMetaObject::invokeMethod(request->session, "noteState", Qt::QueuedConnection, Q_ARG(int, int(state)));
+            state = TWinInetState::Connecting;
+        }
+        QMetaObject::invokeMethod(request->session, "noteState", Qt::QueuedConnection, Q_ARG(int, int(state)));
+    }
+    return 0;
+}
+
+long chunkBegin(const void *info, void *userdata, int)
+{
+    auto *request = static_cast<TSimpleFTP::Request *>(userdata);
+    const auto *file = static_cast<const curl_fileinfo *>(info);
+    TFTPFindData entry;
+    entry.name = QString::fromUtf8(file->filename);
+    entry.isDirectory = file->filetype == CURLFILETYPE_DIRECTORY;
+    if (file->flags & CURLFINFOFLAG_KNOWN_SIZE)
+        entry.size = file->size;
+    if (file->strings.time)
+        entry.lastWrite = listingTime(QString::fromUtf8(file->strings.time), QDate::currentDate());
+    request->entries.push_back(entry);
+    return CURL_CHUNK_BGN_FUNC_SKIP; // listed, never fetched
+}
+
+size_t collectBody(char *data, size_t size, size_t count, void *userdata)
+{
+    static_cast<TSimpleFTP::Request *>(userdata)->body.append(data, qsizetype(size * count));
+    return size * count;
+}
+
+size_t writeSink(char *data, size_t size, size_t count, void *userdata)
+{
+    auto *request = static_cast<TSimpleFTP::Request *>(userdata);
+    return size_t(request->sink->write(data, qint64(size * count)));
+}
+
+size_t readSource(char *buffer, size_t size, size_t count, void *userdata)
+{
+    auto *request = static_cast<TSimpleFTP::Request *>(userdata);
+    const qint64 read = request->source->read(buffer, qint64(size * count));
+    return read < 0 ? CURL_READFUNC_ABORT : size_t(read);
+}
+
+} // namespace
+
+namespace {
+
+int transferInfo(void *userdata, curl_off_t dlTotal, curl_off_t dlNow, curl_off_t ulTotal, curl_off_t ulNow)
+{
+    auto *request = static_cast<TSimpleFTP::Request *>(userdata);
+    const bool upload = request->source != nullptr;
+    const qint64 now = upload ? ulNow : dlNow;
+    const qint64 total = upload ? ulTotal : dlTotal;
+    if (request->lastPosted.exchange(now) != now)
+        QMetaObject::invokeMethod(request->session, "noteBytes", Qt::QueuedConnection, Q_ARG(qint64, now),
+                                  Q_ARG(qint64, total));
+    return 0;
+}
+
+qint32 clamp32(qint64 value)
+{
+    return qint32(std::clamp<qint64>(value, 0, std::numeric_limits<qint32>::max()));
+}
+
+// curl's string lists, freed with the request.
+struct SList {
+    curl_slist *list = nullptr;
+    explicit SList(const QStringList &lines)
+    {
+        for (const QString &line : lines)
+            list = curl_slist_append(list, line.toUtf8().constData());
+    }
+    ~SList() { curl_slist_free_all(list); }
+    SList(const SList &) = delete;
+    SList &operator=(const SList &) = delete;
+};
+
+} // namespace
+
+void TSimpleFTP::runOnWorker(const std::function<void()> &work)
+{
+    m_busy = true;
+    QEventLoop loop;
+    std::unique_ptr<QThread> worker(QThread::create(work));
+    connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    worker->start();
+    loop.exec();
+    worker->wait();
+    m_busy = false;
+}
+
+bool TSimpleFTP::isSftp() const
+{
+    return targetOf(HostName).scheme == Scheme::Sftp;
+}
+
+bool TSimpleFTP::perform(Request &request)
+{
+    if (!m_curl)
+        m_curl = new Curl;
+    CURL *h = m_curl->handle;
+    curl_easy_reset(h);
+    const Target target = targetOf(HostName);
+    request.session = this;
+    const QByteArray user = UserName.isEmpty() ? QByteArray("anonymous") : UserName.toUtf8();
+    const QByteArray password = Password.isEmpty() && UserName.isEmpty() ? QByteArray(AnonymousPassword)
+                                                                          : Password.toUtf8();
+    const long timeout = ConnectTimeout > 0 ? ConnectTimeout : 300000;
+    curl_easy_setopt(h, CURLOPT_URL, request.url.constData());
+    curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(h, CURLOPT_USERNAME, user.constData());
+    curl_easy_setopt(h, CURLOPT_PASSWORD, password.constData());
+    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, timeout);
+    curl_easy_setopt(h, CURLOPT_ACCEPTTIMEOUT_MS, timeout);
+    curl_easy_setopt(h, CURLOPT_SERVER_RESPONSE_TIMEOUT, qMax(15L, timeout / 1000));
+    // A transfer that stalls for a minute is given up rather than left hanging.
+    curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, 60L);
+    curl_easy_setopt(h, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_SINGLECWD));
+    if (!Passive)
+        curl_easy_setopt(h, CURLOPT_FTPPORT, "-");
+    if (target.scheme == Scheme::Ftps)
+        curl_easy_setopt(h, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
+    if (!CaCertificates.isEmpty())
+        curl_easy_setopt(h, CURLOPT_CAINFO, QFile::encodeName(CaCertificates).constData());
+    if (target.scheme == Scheme::Sftp) {
+        const QString knownHosts = QDir::homePath() + QStringLiteral("/.ssh/known_hosts");
+        if (QFile::exists(knownHosts))
+            curl_easy_setopt(h, CURLOPT_SSH_KNOWNHOSTS, QFile::encodeName(knownHosts).constData());
+    }
+    const QByteArray proxy = ProxyName.toUtf8(), bypass = ProxyBypassList.toUtf8();
+    if (ResolveNames == TResolveNames::rnLocal) {
+        curl_easy_setopt(h, CURLOPT_NOPROXY, "*");
+    } else if (ResolveNames == TResolveNames::rnProxy) {
+        curl_easy_setopt(h, CURLOPT_PROXY, proxy.constData());
+        curl_easy_setopt(h, CURLOPT_NOPROXY, bypass.constData());
+    }
+    curl_easy_setopt(h, CURLOPT_VERBOSE, 1L);
+    curl_easy_setopt(h, CURLOPT_DEBUGFUNCTION, debugSeen);
+    curl_easy_setopt(h, CURLOPT_DEBUGDATA, &request);
+    curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, transferInfo);
+    curl_easy_setopt(h, CURLOPT_XFERINFODATA, &request);
+    curl_easy_setopt(h, CURLOPT_TRANSFERTEXT, request.ascii ? 1L : 0L);
+    curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, discardBody);
+    SList quote(request.quote), postQuote(request.postQuote);
+    if (quote.list)
+        curl_easy_setopt(h, CURLOPT_QUOTE, quote.list);
+    if (postQuote.list)
+        curl_easy_setopt(h, CURLOPT_POSTQUOTE, postQuote.list);
+    if (request.nobody)
+        curl_easy_setopt(h, CURLOPT_NOBODY, 1L);
+    if (request.wildcard) {
+        curl_easy_setopt(h, CURLOPT_WILDCARDMATCH, 1L);
+        curl_easy_setopt(h, CURLOPT_CHUNK_BGN_FUNCTION, chunkBegin);
+        curl_easy_setopt(h, CURLOPT_CHUNK_DATA, &request);
+    }
+    if (request.namesOnly) {
+        curl_easy_setopt(h, CURLOPT_DIRLISTONLY, 1L);
+        curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, collectBody);
+        curl_easy_setopt(h, CURLOPT_WRITEDATA, &request);
+    }
+    if (request.sink) {
+        curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, writeSink);
+        curl_easy_setopt(h, CURLOPT_WRITEDATA, &request);
+    }
+    if (request.source) {
+        curl_easy_setopt(h, CURLOPT_UPLOAD, 1L);
+        curl_easy_setopt(h, CURLOPT_READFUNCTION, readSource);
+        curl_easy_setopt(h, CURLOPT_READDATA, &request);
+        curl_easy_setopt(h, CURLOPT_INFILESIZE_LARGE, curl_off_t(request.uploadSize));
+    }
+    runOnWorker([h, &request] { request.code = curl_easy_perform(h); });
+    if (request.code != CURLE_OK && connectionLost(request.code) && isConnected()) {
+        setState(TWinInetState::NoConnection);
+        emit disconnected();
+    }
+    return request.code == CURLE_OK;
+}
+
+QString TSimpleFTP::connectionError(const Request &request) const
+{
+    switch (request.code) {
+    case CURLE_OPERATION_TIMEDOUT: return QStringLiteral("Connection to %1 timed out").arg(HostName);
+    case CURLE_FAILED_INIT:
+    case CURLE_OUT_OF_MEMORY: return QStringLiteral("Internal WININET error");
+    case CURLE_COULDNT_RESOLVE_HOST: return QStringLiteral("Unable to resolve host name '%1'").arg(HostName);
+    case CURLE_LOGIN_DENIED:
+        if (request.lastCommand == "USER")
+            return QStringLiteral("Bad user name: '%1' connecting to %2").arg(UserName, HostName);
+        return QStringLiteral("Bad password connecting to %1").arg(HostName);
+    case CURLE_COULDNT_CONNECT: return QStringLiteral("Unable to connect to %1").arg(HostName);
+    default: return QStringLiteral("General Connection Error to %1").arg(HostName);
+    }
+}
+
+bool TSimpleFTP::Connect()
+{
+    if (isConnected())
+        return true;
+    if (m_busy)
+        return fail(QStringLiteral("General Connection Error to %1").arg(HostName));
+    const Target target = targetOf(HostName);
+    std::unique_ptr<Request> request;
+    for (int attempt = 0; attempt < qMax(1, ConnectRetries); ++attempt) {
+        request = std::make_unique<Request>();
+        request->nobody = true;
+        request->watchState = true;
+        request->url = urlOf(target, Port, QStringLiteral("/"));
+        setState(TWinInetState::Resolving);
+        if (perform(*request))
+            break;
+        if (request->code != CURLE_COULDNT_CONNECT && request->code != CURLE_OPERATION_TIMEDOUT)
+            break;
+    }
+    if (request->code != CURLE_OK) {
+        delete m_curl;
+        m_curl = nullptr;
+        setState(TWinInetState::NoConnection);
+        return fail(connectionError(*request));
+    }
+    char *entry = nullptr;
+    curl_easy_getinfo(m_curl->handle, CURLINFO_FTP_ENTRY_PATH, &entry);
+    m_currentDir = resolveRemoteFolder(QStringLiteral("/"), entry ? QString::fromUtf8(entry) : QStringLiteral("/"));
+    m_welcome = request->welcome.isEmpty() ? QStringLiteral("No error description available")
+                                           : request->welcome.join(QStringLiteral("\r\n"));
+    setState(TWinInetState::Connected);
+    if (!m_remoteDir.isEmpty())
+        ChangeDir(m_remoteDir);
+    emit connected();
+    return true;
+}
+
+bool TSimpleFTP::Disconnect()
+{
+    if (m_busy)
+        return false;
+    const bool wasOpen = m_state != TWinInetState::NoConnection;
+    if (wasOpen)
+        setState(TWinInetState::Disconnecting);
+    if (m_curl) {
+        // Closing says goodbye to the server, which may take a moment.
+        Curl *curl = m_curl;
+        m_curl = nullptr;
+        runOnWorker([curl] { delete curl; });
+    }
+    setState(TWinInetState::NoConnection);
+    if (wasOpen)
+        emit disconnected();
+    return true;
+}
+
+bool TSimpleFTP::ChangeDir(const QString &folder)
+{
+    if (!isConnected()) {
+        m_remoteDir = folder;
+        return true;
+    }
+    const QString target = resolveRemoteFolder(m_currentDir, stripTrailingSeparator(folder));
+    Request request;
+    request.nobody = true;
+    request.url = urlOf(targetOf(HostName), Port, target);
+    if (!perform(request)) {
+        m_lastError = QStringLiteral("Couldn't change to directory %1").arg(folder);
+        return m_fileSystemType == TFTPFileSystemType::ftUnknown ? false : fail(m_lastError);
+    }
+    m_currentDir = target;
+    m_remoteDir = folder;
+    emit directoryChanged(folder);
+    return true;
+}
+
+QString TSimpleFTP::GetCurrentDir() const
+{
+    if (!isConnected())
+        return m_remoteDir;
+    return m_currentDir.isEmpty() ? m_remoteDir : m_currentDir;
+}
+
+bool TSimpleFTP::listInto(const QString &folder, std::vector<TFTPFindData> &entries)
+{
+    Request request;
+    const Target target = targetOf(HostName);
+    if (target.scheme == Scheme::Sftp) {
+        // curl parses no SFTP listing: the names alone, from the server.
+        request.namesOnly = true;
+        request.url = urlOf(target, Port, remoteJoin(folder, TFTPFileSystemType::ftUnix));
+        if (!perform(request))
+            return false;
+        for (const QByteArray &line : request.body.split('\n')) {
+            const QString name = QString::fromUtf8(line).trimmed();
+            if (!name.isEmpty())
+                entries.push_back({name, false, 0, {}});
+        }
+        return true;
+    }
+    request.wildcard = true;
+    request.url = urlOf(target, Port, remoteJoin(folder, TFTPFileSystemType::ftUnix)) + '*';
+    // An empty folder matches nothing, which curl reports as a missing file.
+    if (!perform(request) && request.code != CURLE_REMOTE_FILE_NOT_FOUND)
+        return false;
+    entries = std::move(request.entries);
+    return true;
+}
+
+int TSimpleFTP::List(const QString &pathWithMask, QStringList *names)
+{
+    if (!isConnected()) {
+        fail(QStringLiteral("Not connected!"));
+        return 0;
+    }
+    const RemoteParts parts = splitRemoteName(pathWithMask);
+    const QString folder = parts.folder.isEmpty() ? m_currentDir : resolveRemoteFolder(m_currentDir, parts.folder);
+    std::vector<TFTPFindData> entries;
+    if (!listInto(folder, entries)) {
+        m_lastError = QStringLiteral("Couldn't change to directory %1").arg(folder);
+        return 0;
+    }
+    for (const TFTPFindData &entry : entries) {
+        emit findItem(entry);
+        if (names)
+            names->append(entry.name);
+    }
+    return int(entries.size());
+}
+
+QString TSimpleFTP::absoluteRemote(const QString &name) const
+{
+    const RemoteParts parts = splitRemoteName(name);
+    const QString folder = parts.folder.isEmpty() ? m_currentDir : resolveRemoteFolder(m_currentDir, parts.folder);
+    return remoteJoin(folder, m_fileSystemType) + parts.name;
+}
+
+QStringList TSimpleFTP::commands(const char *ftpVerb, const char *sftpVerb, const QString &path) const
+{
+    if (isSftp())
+        return {QLatin1String(sftpVerb) + QLatin1Char(' ') + quoted(path)};
+    return {QLatin1String(ftpVerb) + QLatin1Char(' ') + path};
+}
+
+bool TSimpleFTP::runCommands(const QStringList &commandLines)
+{
+    Request request;
+    request.nobody = true;
+    request.quote = commandLines;
+    request.url = urlOf(targetOf(HostName), Port, m_currentDir);
+    return perform(request);
+}
+
+bool TSimpleFTP::useAscii(const QString &fileName) const
+{
+    switch (TransferType) {
+    case TFTPTransferType::ttAscii: return true;
+    case TFTPTransferType::ttBinary: return false;
+    case TFTPTransferType::ttUnknown: break;
+    }
+    return isTextName(fileName);
+}
+
+void TSimpleFTP::startFile(const QString &name, qint64 total)
+{
+    m_progress.bytesDone = 0;
+    m_progress.bytesTotal = clamp32(total);
+    m_progress.fileName = name;
+    emit transferProgress(m_progress);
+}
+
+void TSimpleFTP::noteBytes(qint64 done, qint64 total)
+{
+    if (total > 0)
+        m_progress.bytesTotal = clamp32(total);
+    m_progress.bytesDone = clamp32(m_progress.bytesTotal > 0 ? qMin<qint64>(done, m_progress.bytesTotal) : done);
+    emit transferProgress(m_progress);
+}
+
+void TSimpleFTP::reportBytes(qint64 done)
+{
+    // A finished file is complete, whatever the last count said.
+    m_progress.bytesTotal = clamp32(qMax<qint64>(done, m_progress.bytesTotal));
+    m_progress.bytesDone = m_progress.bytesTotal;
+    emit transferProgress(m_progress);
+}
+
+bool TSimpleFTP::Get(const QString &remoteName)
+{
+    const RemoteParts parts = splitRemoteName(remoteName);
+    const QString remote = absoluteRemote(remoteName);
+    const QString local = localJoin(LocalDir) + parts.name;
+    if (!isConnected())
+        return fail(QStringLiteral("Not connected!"));
+    if (m_busy || (FailIfExistsOnGet && QFileInfo::exists(local)))
+        return fail(QStringLiteral("Error getting %1 from %2").arg(remote, HostName));
+    startFile(parts.name, 0);
+    return transferGet(remote, local);
+}
+
+bool TSimpleFTP::transferGet(const QString &remotePath, const QString &localPath)
+{
+    // The local file is replaced only by a complete download.
+    QSaveFile sink(localPath);
+    if (!sink.open(QIODevice::WriteOnly))
+        return fail(QStringLiteral("Error getting %1 from %2").arg(remotePath, HostName));
+    Request request;
+    request.sink = &sink;
+    request.ascii = useAscii(localPath);
+    request.url = urlOf(targetOf(HostName), Port, remotePath);
+    if (!perform(request)) {
+        sink.cancelWriting();
+        if (request.code == CURLE_REMOTE_FILE_NOT_FOUND)
+            return fail(QStringLiteral("Error getting %1 to %2: remote file not found").arg(remotePath, localPath));
+        return fail(QStringLiteral("Error getting %1 from %2").arg(remotePath, HostName));
+    }
+    const qint64 size = sink.size();
+    if (!sink.commit())
+        return fail(QStringLiteral("Error getting %1 from %2").arg(remotePath, HostName));
+    reportBytes(size);
+    return true;
+}
+
+bool TSimpleFTP::Put(const QString &localName)
+{
+    const QString local = localPath(LocalDir, localName);
+    const QString name = QFileInfo(local).fileName();
+    const QString remote = remoteJoin(m_currentDir, m_fileSystemType) + name;
+    if (!isConnected())
+        return fail(QStringLiteral("Not connected!"));
+    if (!QFileInfo(local).isFile())
+        return fail(QStringLiteral("Error putting %1 to %2: local file not found").arg(local, remote));
+    if (m_busy)
+        return fail(QStringLiteral("Error putting %1 to %2").arg(local, remote));
+    startFile(name, QFileInfo(local).size());
+    return transferPut(local, remote);
+}
+
+bool TSimpleFTP::transferPut(const QString &localPath, const QString &remotePath)
+{
+    QFile source(localPath);
+    if (!source.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("Error putting %1 to %2: local file not found").arg(localPath, remotePath));
+    const QString partial = remotePath + QLatin1String(UploadSuffix);
+    Request request;
+    request.source = &source;
+    request.uploadSize = source.size();
+    request.ascii = useAscii(localPath);
+    request.url = urlOf(targetOf(HostName), Port, partial);
+    // Runs only after a complete upload: the whole file takes the real name.
+    if (isSftp())
+        request.postQuote = {QStringLiteral("rename %1 %2").arg(quoted(partial), quoted(remotePath))};
+    else
+        request.postQuote = {QStringLiteral("RNFR ") + partial, QStringLiteral("RNTO ") + remotePath};
+    if (!perform(request)) {
+        if (isConnected())
+            runCommands(commands("DELE", "rm", partial));
+        return fail(QStringLiteral("Error putting %1 to %2").arg(localPath, remotePath));
+    }
+    reportBytes(request.uploadSize);
+    return true;
+}
+
+bool TSimpleFTP::Delete(const QString &remoteName)
+{
+    if (!isConnected())
+        return fail(QStringLiteral("Not connected!"));
+    if (!runCommands(commands("DELE", "rm", absoluteRemote(remoteName))))
+        return fail(QStringLiteral("Error deleting %1").arg(remoteName));
+    return true;
+}
+
+bool TSimpleFTP::MakeDir(const QString &name)
+{
+    if (!isConnected())
+        return fail(QStringLiteral("Not connected!"));
+    const QString last = stripTrailingSeparator(name).section(QLatin1Char('/'), -1);
+    if (!runCommands(commands("MKD", "mkdir", remoteJoin(m_currentDir, m_fileSystemType) + last)))
+        return fail(QStringLiteral("Error creating directory %1").arg(name));
+    return true;
+}
+
+bool TSimpleFTP::RemoveDir(const QString &name)
+{
+    if (!isConnected())
+        return fail(QStringLiteral("Not connected!"));
+    if (!runCommands(commands("RMD", "rmdir", absoluteRemote(stripTrailingSeparator(name)))))
+        return fail(QStringLiteral("Error removing directory %1").arg(name));
+    return true;
+}
+
+bool TSimpleFTP::Rename(const QString &oldName, const QString &newName)
+{
+    if (!isConnected())
+        return fail(QStringLiteral("Not connected!"));
+    const QString from = absoluteRemote(oldName), to = absoluteRemote(newName);
+    const QStringList lines = isSftp() ? QStringList{QStringLiteral("rename %1 %2").arg(quoted(from), quoted(to))}
+                                       : QStringList{QStringLiteral("RNFR ") + from, QStringLiteral("RNTO ") + to};
+    if (!runCommands(lines))
+        return fail(QStringLiteral("Error renaming file from %1 to %2").arg(oldName, newName));
+    return true;
+}
+
+namespace {
+
+// "*.*" means every file, as it always has to Windows users.
+QString filePattern(const QString &mask)
+{
+    return mask == QLatin1String("*.*") || mask.isEmpty() ? QStringLiteral("*") : mask;
+}
+
+} // namespace
+
+int TSimpleFTP::PutGroup(const QString &mask)
+{
+    const bool fullPath = mask.contains(QLatin1Char('/'));
+    const QString folder = fullPath ? QFileInfo(mask).path() : LocalDir;
+    const QString pattern = filePattern(fullPath ? QFileInfo(mask).fileName() : mask);
+    const QFileInfoList files =
+        QDir(folder).entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    int done = 0;
+    m_progress.fileCount = int(files.size());
+    for (int i = 0; i < files.size() && isConnected(); ++i) {
+        m_progress.fileIndex = i + 1;
+        if (Put(files[i].absoluteFilePath()))
+            ++done;
+    }
+    m_progress.fileIndex = m_progress.fileCount = 0;
+    return done;
+}
+
+int TSimpleFTP::GetGroup(const QString &mask)
+{
+    if (!isConnected()) {
+        fail(QStringLiteral("Not connected!"));
+        return 0;
+    }
+    const QString folderPart = splitRemoteName(mask).folder;
+    std::vector<TFTPFindData> entries;
+    if (!listInto(folderPart.isEmpty() ? m_currentDir : resolveRemoteFolder(m_currentDir, folderPart), entries))
+        return 0;
+    int done = 0;
+    m_progress.fileCount = int(entries.size());
+    for (size_t i = 0; i < entries.size() && isConnected(); ++i) {
+        m_progress.fileIndex = int(i) + 1;
+        if (Get(folderPart + entries[i].name))
+            ++done;
+    }
+    m_progress.fileIndex = m_progress.fileCount = 0;
+    return done;
+}
+
+int TSimpleFTP::DeleteGroup(const QString &mask)
+{
+    if (!isConnected()) {
+        fail(QStringLiteral("Not connected!"));
+        return 0;
+    }
+    const QString folderPart = splitRemoteName(mask).folder;
+    std::vector<TFTPFindData> entries;
+    if (!listInto(folderPart.isEmpty() ? m_currentDir : resolveRemoteFolder(m_currentDir, folderPart), entries))
+        return 0;
+    int done = 0;
+    for (size_t i = 0; i < entries.size() && isConnected(); ++i) {
+        if (Delete(folderPart + entries[i].name))
+            ++done;
+    }
+    return done;
+}
+
+} // namespace tagloom
