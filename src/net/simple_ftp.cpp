@@ -133,6 +133,12 @@ bool TSimpleFTP::fail(const QString &message)
     return false;
 }
 
+bool TSimpleFTP::failTransfer(const QString &message)
+{
+    emit transferFailed(message);
+    return fail(message);
+}
+
 void TSimpleFTP::setState(TWinInetState state)
 {
     if (m_state == state)
@@ -597,7 +603,7 @@ bool TSimpleFTP::Get(const QString &remoteName)
     if (!isConnected())
         return fail(QStringLiteral("Not connected!"));
     if (m_busy || (FailIfExistsOnGet && QFileInfo::exists(local)))
-        return fail(QStringLiteral("Error getting %1 from %2").arg(remote, HostName));
+        return failTransfer(QStringLiteral("Error getting %1 from %2").arg(remote, HostName));
     startFile(parts.name, 0);
     return transferGet(remote, local);
 }
@@ -607,7 +613,7 @@ bool TSimpleFTP::transferGet(const QString &remotePath, const QString &localPath
     // The local file is replaced only by a complete download.
     QSaveFile sink(localPath);
     if (!sink.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("Error getting %1 from %2").arg(remotePath, HostName));
+        return failTransfer(QStringLiteral("Error getting %1 from %2").arg(remotePath, HostName));
     Request request;
     request.sink = &sink;
     request.ascii = useAscii(localPath);
@@ -615,12 +621,12 @@ bool TSimpleFTP::transferGet(const QString &remotePath, const QString &localPath
     if (!perform(request)) {
         sink.cancelWriting();
         if (request.code == CURLE_REMOTE_FILE_NOT_FOUND)
-            return fail(QStringLiteral("Error getting %1 to %2: remote file not found").arg(remotePath, localPath));
-        return fail(QStringLiteral("Error getting %1 from %2").arg(remotePath, HostName));
+            return failTransfer(QStringLiteral("Error getting %1 to %2: remote file not found").arg(remotePath, localPath));
+        return failTransfer(QStringLiteral("Error getting %1 from %2").arg(remotePath, HostName));
     }
     const qint64 size = sink.size();
     if (!sink.commit())
-        return fail(QStringLiteral("Error getting %1 from %2").arg(remotePath, HostName));
+        return failTransfer(QStringLiteral("Error getting %1 from %2").arg(remotePath, HostName));
     reportBytes(size);
     return true;
 }
@@ -633,9 +639,9 @@ bool TSimpleFTP::Put(const QString &localName)
     if (!isConnected())
         return fail(QStringLiteral("Not connected!"));
     if (!QFileInfo(local).isFile())
-        return fail(QStringLiteral("Error putting %1 to %2: local file not found").arg(local, remote));
+        return failTransfer(QStringLiteral("Error putting %1 to %2: local file not found").arg(local, remote));
     if (m_busy)
-        return fail(QStringLiteral("Error putting %1 to %2").arg(local, remote));
+        return failTransfer(QStringLiteral("Error putting %1 to %2").arg(local, remote));
     startFile(name, QFileInfo(local).size());
     return transferPut(local, remote);
 }
@@ -644,7 +650,7 @@ bool TSimpleFTP::transferPut(const QString &localPath, const QString &remotePath
 {
     QFile source(localPath);
     if (!source.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("Error putting %1 to %2: local file not found").arg(localPath, remotePath));
+        return failTransfer(QStringLiteral("Error putting %1 to %2: local file not found").arg(localPath, remotePath));
     const QString partial = remotePath + QLatin1String(UploadSuffix);
     Request request;
     request.source = &source;
@@ -659,7 +665,7 @@ bool TSimpleFTP::transferPut(const QString &localPath, const QString &remotePath
     if (!perform(request)) {
         if (isConnected())
             runCommands(commands("DELE", "rm", partial));
-        return fail(QStringLiteral("Error putting %1 to %2").arg(localPath, remotePath));
+        return failTransfer(QStringLiteral("Error putting %1 to %2").arg(localPath, remotePath));
     }
     reportBytes(request.uploadSize);
     return true;

@@ -123,6 +123,8 @@ signals:
     void transferProgress(const tagloom::TFTPProgressInfo &info);
     void directoryChanged(const QString &folder);
     void errorRaised(const QString &message);
+    // Every failed download or upload, silent or not, for a log.
+    void transferFailed(const QString &message);
     // Each command sent to the server, for a log; a password is masked.
     void commandSent(const QString &command);
 
@@ -137,6 +139,7 @@ private:
     class Curl;
 
     bool fail(const QString &message);
+    bool failTransfer(const QString &message);
     void setState(TWinInetState state);
     bool connectOnce();
     bool perform(Request &request);
