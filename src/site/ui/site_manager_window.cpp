@@ -58,12 +58,13 @@ SiteManagerWindow::SiteManagerWindow(QString dataFolder, std::function<void(cons
     tabs->addTab(pages[1], QStringLiteral("FTP Configuration"));
     for (const FieldSpec &spec : Fields) {
         QLineEdit *edit = addField(pages[spec.page], spec.name, QString::fromUtf8(spec.label));
+        if (spec.field == &SiteProfile::ftpPassword)
+            edit->setEchoMode(QLineEdit::Password);
         if (spec.field)
             m_fields.append({edit, spec.field});
         else
             m_name = edit;
     }
-    findChild<QLineEdit *>(QStringLiteral("Edit977"))->setEchoMode(QLineEdit::Password);
     for (QWidget *page : pages)
         static_cast<QVBoxLayout *>(page->layout())->addStretch();
 
