@@ -262,6 +262,8 @@ namespace {
 int transferInfo(void *userdata, curl_off_t dlTotal, curl_off_t dlNow, curl_off_t ulTotal, curl_off_t ulNow)
 {
     auto *request = static_cast<TSimpleFTP::Request *>(userdata);
+    if (!request->source && !request->sink)
+        return 0; // listings and commands move no file
     const bool upload = request->source != nullptr;
     const qint64 now = upload ? ulNow : dlNow;
     const qint64 total = upload ? ulTotal : dlTotal;

@@ -75,7 +75,7 @@ public:
     int ConnectRetries = 3;
     TResolveNames ResolveNames = TResolveNames::rnLocal;
     QString ProxyName, ProxyBypassList;
-    bool EnableCache = false; // nothing is cached here; kept for the profile's sake
+    bool EnableCache = false; // curl caches no FTP files: every listing and transfer asks the server
     bool Passive = false;
     TFTPTransferType TransferType = TFTPTransferType::ttBinary;
     bool FailIfExistsOnGet = false;

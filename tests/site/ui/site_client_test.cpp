@@ -4,6 +4,8 @@
 #include "site/ui/site_fixture.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QProgressBar>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -133,6 +135,7 @@ TEST_F(SiteClientTest, PutFileUploadsAndGetFileDownloads)
     EXPECT_EQ(server.read("new.htm"), "fresh");
     EXPECT_EQ(w->remoteNames().count("new.htm"), 1);
     EXPECT_TRUE(w->logText().contains("Uploading " + local.filePath("new.htm")));
+    EXPECT_EQ(w->findChild<QProgressBar *>("FileProgress")->value(), 100);
 
     ASSERT_TRUE(w->selectRemote("there.htm"));
     menuAction("&File", "&Get File")->trigger();
@@ -233,6 +236,14 @@ TEST_F(SiteClientTest, ViewTypesCycleAndTheLogSaves)
     }
     auto *stack = w->findChild<QStackedWidget *>();
     EXPECT_EQ(stack->currentWidget()->objectName(), "RemoteReport");
+
+    auto *types = w->findChild<QComboBox *>("TransferType");
+    EXPECT_EQ(types->currentText(), "ASCII");
+    EXPECT_EQ(w->session().TransferType, TFTPTransferType::ttAscii);
+    types->setCurrentIndex(types->findText("Unknown"));
+    EXPECT_EQ(w->session().TransferType, TFTPTransferType::ttUnknown);
+    types->setCurrentIndex(types->findText("Binary"));
+    EXPECT_EQ(w->session().TransferType, TFTPTransferType::ttBinary);
 
     w->setConnection(connection());
     w->connectToServer();
