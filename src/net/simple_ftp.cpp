@@ -103,6 +103,8 @@ bool TSimpleFTP::Connect()
     if (m_busy)
         return fail(QStringLiteral("General Connection Error to %1").arg(HostName));
     const Target target = targetOf(HostName);
+    if (OnLogin)
+        OnLogin(UserName, Password);
     std::unique_ptr<Request> request;
     for (int attempt = 0; attempt < qMax(1, ConnectRetries); ++attempt) {
         request = std::make_unique<Request>();
@@ -350,7 +352,14 @@ bool TSimpleFTP::transferPut(const QString &localPath, const QString &remotePath
         request.postQuote = {QStringLiteral("rename %1 %2").arg(quoted(partial), quoted(remotePath))};
     else
         request.postQuote = {QStringLiteral("RNFR ") + partial, QStringLiteral("RNTO ") + remotePath};
-    if (!perform(request)) {
+    bool done = perform(request);
+    if (!done && request.code == CURLE_QUOTE_ERROR && !isSftp()) {
+        // The file arrived whole but some servers rename onto no existing
+        // file: the old one makes way, then the new one takes its name.
+        done = runCommands({QStringLiteral("*DELE ") + remotePath, QStringLiteral("RNFR ") + partial,
+                            QStringLiteral("RNTO ") + remotePath});
+    }
+    if (!done) {
         if (isConnected())
             runCommands(commands("DELE", "rm", partial));
         return failTransfer(QStringLiteral("Error putting %1 to %2").arg(localPath, remotePath));

@@ -81,6 +81,8 @@ public:
     bool FailIfExistsOnGet = false;
     bool SilentExceptions = true;
     QString LocalDir;
+    // Asked just before connecting; may change the user name and password.
+    std::function<void(QString &userName, QString &password)> OnLogin;
     // A file of trusted certificates for FTPS (a private server's own
     // certificate); empty trusts the system's authorities.
     QString CaCertificates;

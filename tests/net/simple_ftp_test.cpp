@@ -258,6 +258,17 @@ TEST_F(SimpleFtpTest, ConnectionFailuresGiveTheirTexts)
     EXPECT_EQ(std::get<0>(raised.calls.back()), "Unable to connect to 127.0.0.1");
 }
 
+TEST_F(SimpleFtpTest, OnLoginMayChangeTheLoginData)
+{
+    ftp.Password = "wrong";
+    ftp.OnLogin = [](QString &user, QString &password) {
+        EXPECT_EQ(user, "webmaster");
+        password = "secret";
+    };
+    EXPECT_TRUE(ftp.Connect()) << ftp.lastError().toStdString();
+    EXPECT_EQ(ftp.Password, "secret");
+}
+
 TEST_F(SimpleFtpTest, AnonymousUsersLogInWithoutAName)
 {
     server.write("open.htm", "x");
