@@ -22,6 +22,7 @@
 #include "document/ui/document_window_commands.h"
 #include "document/ui/menu_table.h"
 #include "net/ui/net_commands.h"
+#include "site/ui/site_commands.h"
 #include "settings/settings_store.h"
 #include "vocabulary/ui/colour_mixer.h"
 #include "vocabulary/ui/format_bar.h"
@@ -102,6 +103,7 @@ void MainWindow::registerCommands()
     registerAppCommands(*m_commands, *this);
     registerDocumentCommands(*m_commands, *this);
     registerNetCommands(*m_commands, *this);
+    registerSiteCommands(*m_commands, *this);
     registerVocabularyCommands(*m_commands, *this);
     registerCodetoolsCommands(*m_commands, *this);
     registerCleanerCommands(*m_commands, *this,
