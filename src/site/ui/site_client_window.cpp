@@ -57,6 +57,7 @@ SiteClientWindow::SiteClientWindow(QWidget *parent) : QMainWindow(parent, Qt::Wi
     buildPanes();
     buildToolbars();
     buildMenus();
+    resize(900, 640); // both panes with all their columns
 
     m_status = new QLabel(winInetStateText(int(TWinInetState::NoConnection), QString()));
     m_status->setObjectName(QStringLiteral("Status"));
