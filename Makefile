@@ -35,7 +35,8 @@ sanitize: deps
 	@for t in $(SANITIZE_BUILD)/bin/test_*; do \
 	  case $$t in *_ui) continue ;; esac; \
 	  echo "== $$t"; \
-	  TAGLOOM_FUZZ_ROUNDS=3000 UBSAN_OPTIONS=print_stacktrace=1 $$t --gtest_brief=1 || exit 1; \
+	  TAGLOOM_FUZZ_ROUNDS=3000 UBSAN_OPTIONS=print_stacktrace=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan_libcurl.supp $$t --gtest_brief=1 || exit 1; \
 	done
 	@for f in tests/data/analysis/*/input; do $(SANITIZE_BUILD)/bin/tagloom-tools validate $$f >/dev/null || test $$? -eq 1; done
 	@$(SANITIZE_BUILD)/bin/tagloom-tools rtf2html tests/data/rtf/wizard_notice/input >/dev/null
