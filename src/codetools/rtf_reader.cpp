@@ -39,7 +39,7 @@ bool isSkippedDestination(QStringView word)
     return false;
 }
 
-// Named characters of the RTF specification's special words.
+// The characters RTF writes as named control words.
 QChar specialCharacter(QStringView word)
 {
     static const QHash<QString, char16_t> table = {

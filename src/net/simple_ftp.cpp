@@ -436,15 +436,21 @@ int TSimpleFTP::PutGroup(const QString &mask)
     return done;
 }
 
-int TSimpleFTP::GetGroup(const QString &mask)
+bool TSimpleFTP::listGroup(const QString &mask, QString &folderPart, std::vector<TFTPFindData> &entries)
 {
     if (!isConnected()) {
         fail(QStringLiteral("Not connected!"));
-        return 0;
+        return false;
     }
-    const QString folderPart = splitRemoteName(mask).folder;
+    folderPart = splitRemoteName(mask).folder;
+    return listInto(folderPart.isEmpty() ? m_currentDir : resolveRemoteFolder(m_currentDir, folderPart), entries);
+}
+
+int TSimpleFTP::GetGroup(const QString &mask)
+{
+    QString folderPart;
     std::vector<TFTPFindData> entries;
-    if (!listInto(folderPart.isEmpty() ? m_currentDir : resolveRemoteFolder(m_currentDir, folderPart), entries))
+    if (!listGroup(mask, folderPart, entries))
         return 0;
     int done = 0;
     m_progress.fileCount = int(entries.size());
@@ -459,13 +465,9 @@ int TSimpleFTP::GetGroup(const QString &mask)
 
 int TSimpleFTP::DeleteGroup(const QString &mask)
 {
-    if (!isConnected()) {
-        fail(QStringLiteral("Not connected!"));
-        return 0;
-    }
-    const QString folderPart = splitRemoteName(mask).folder;
+    QString folderPart;
     std::vector<TFTPFindData> entries;
-    if (!listInto(folderPart.isEmpty() ? m_currentDir : resolveRemoteFolder(m_currentDir, folderPart), entries))
+    if (!listGroup(mask, folderPart, entries))
         return 0;
     int done = 0;
     for (size_t i = 0; i < entries.size() && isConnected(); ++i) {

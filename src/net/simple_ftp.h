@@ -147,6 +147,9 @@ private:
     bool perform(Request &request);
     QString connectionError(const Request &request) const;
     bool listInto(const QString &folder, std::vector<TFTPFindData> &entries);
+    // The files a group operation's mask names, with the mask's folder part
+    // ("" for the current folder); false when not connected or unlisted.
+    bool listGroup(const QString &mask, QString &folderPart, std::vector<TFTPFindData> &entries);
     bool runCommands(const QStringList &commands);
     QStringList commands(const char *ftpVerb, const char *sftpVerb, const QString &path) const;
     bool isSftp() const;

@@ -43,7 +43,7 @@ QStringList imageFileFilters()
     };
 }
 
-QStringList rolloverPictureFilters()
+QStringList pictureFiltersWithMetafiles()
 {
     return imageFileFilters() + QStringList{QStringLiteral("Enhanced Metafiles (*.emf)|*.emf"),
                                             QStringLiteral("Metafiles (*.wmf)|*.wmf")};

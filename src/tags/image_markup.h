@@ -33,8 +33,8 @@ QString imageTag(const ImageFields &fields);
 MarkupOutcome imageMarkup(const ImageFields &fields, bool editMode);
 
 // The image dialog's picture chooser filters ("Display|patterns"); the
-// rollover's chooser adds the two metafile kinds.
+// rollover's and the WBMP conversion's choosers add the two metafile kinds.
 QStringList imageFileFilters();
-QStringList rolloverPictureFilters();
+QStringList pictureFiltersWithMetafiles();
 
 } // namespace tagloom

@@ -19,14 +19,14 @@ namespace tagloom {
 
 namespace {
 
-struct FieldSpec {
+struct FieldRow {
     int page;
     const char *name;
     const char *label;
     QString SiteProfile::*field; // nullptr for the profile name
 };
 
-const FieldSpec Fields[] = {
+const FieldRow Fields[] = {
     {0, "Edit971", "Profile Name: (Only a-z, A-Z and 0-9 characters)", nullptr},
     {0, "Edit972", "Files Location (eg. C:\\myfiles):", &SiteProfile::filesLocation},
     {0, "Edit973", "Author:", &SiteProfile::author},
@@ -56,12 +56,12 @@ SiteManagerWindow::SiteManagerWindow(QString dataFolder, std::function<void(cons
         page->setLayout(new QVBoxLayout);
     tabs->addTab(pages[0], QStringLiteral("Local Files"));
     tabs->addTab(pages[1], QStringLiteral("FTP Configuration"));
-    for (const FieldSpec &spec : Fields) {
-        QLineEdit *edit = addField(pages[spec.page], spec.name, QString::fromUtf8(spec.label));
-        if (spec.field == &SiteProfile::ftpPassword)
+    for (const FieldRow &row : Fields) {
+        QLineEdit *edit = addField(pages[row.page], row.name, QString::fromUtf8(row.label));
+        if (row.field == &SiteProfile::ftpPassword)
             edit->setEchoMode(QLineEdit::Password);
-        if (spec.field)
-            m_fields.append({edit, spec.field});
+        if (row.field)
+            m_fields.append({edit, row.field});
         else
             m_name = edit;
     }

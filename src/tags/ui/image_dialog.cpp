@@ -1,14 +1,13 @@
 #include "tags/ui/image_dialog.h"
 
 #include "base/ui/file_dialogs.h"
-#include "base/ui/messages.h"
+#include "base/ui/picture_file.h"
 #include "base/ui/up_down_edit.h"
 #include "tags/ui/field_rows.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -100,14 +99,9 @@ void ImageDialog::browse()
 void ImageDialog::choosePicture(const QString &path)
 {
     m_src->setText(path); // as chosen: the page's author makes it relative
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
-        showMessage(this, MessageKind::Error, QString(),
-                    QStringLiteral("Cannot read the picture %1: %2").arg(path, reader.errorString()));
+    const QImage picture = readPictureOrSay(this, path);
+    if (picture.isNull())
         return;
-    }
     m_height->setText(QString::number(picture.height()));
     m_width->setText(QString::number(picture.width()));
     const bool large = picture.width() > PreviewSide || picture.height() > PreviewSide;

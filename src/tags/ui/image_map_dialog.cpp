@@ -1,11 +1,10 @@
 #include "tags/ui/image_map_dialog.h"
 
-#include "base/ui/messages.h"
+#include "base/ui/picture_file.h"
 #include "tags/image_markup.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -147,12 +146,8 @@ void ImageMapDialog::resetFields()
 
 bool ImageMapDialog::loadPicture(const QString &path)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
+    const QImage picture = readPictureOrSay(this, path);
     if (picture.isNull()) {
-        showMessage(this, MessageKind::Error, QString(),
-                    QStringLiteral("Cannot read the picture %1: %2").arg(path, reader.errorString()));
         m_picturePath.clear();
         m_canvas->setPicture(QPixmap());
         m_canvas->clear(m_canvas->shape());

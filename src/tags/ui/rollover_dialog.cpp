@@ -64,7 +64,7 @@ void RolloverDialog::beforeMarkup()
 void RolloverDialog::choosePicture(QLineEdit *field)
 {
     FileDialogRequest request;
-    request.filters = rolloverPictureFilters();
+    request.filters = pictureFiltersWithMetafiles();
     request.picturePreview = true;
     chooseInto(field, request);
 }

@@ -2,6 +2,7 @@
 
 #include "base/ui/file_dialogs.h"
 #include "base/ui/messages.h"
+#include "tags/image_markup.h"
 #include "tags/ui/field_rows.h"
 #include "wireless/ui/picture_pixels.h"
 #include "wireless/wbmp.h"
@@ -16,21 +17,6 @@
 #include <QVBoxLayout>
 
 namespace tagloom {
-
-namespace {
-
-const QStringList kPictureFilters = {
-    QStringLiteral("All (*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf)|*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf"),
-    QStringLiteral("JPEG Image File (*.jpg)|*.jpg"),
-    QStringLiteral("JPEG Image File (*.jpeg)|*.jpeg"),
-    QStringLiteral("GIF Image (*.gif)|*.gif"),
-    QStringLiteral("Bitmaps (*.bmp)|*.bmp"),
-    QStringLiteral("Icons (*.ico)|*.ico"),
-    QStringLiteral("Enhanced Metafiles (*.emf)|*.emf"),
-    QStringLiteral("Metafiles (*.wmf)|*.wmf"),
-};
-
-} // namespace
 
 WbmpDialog::WbmpDialog(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
 {
@@ -77,7 +63,7 @@ void WbmpDialog::browse()
 {
     FileDialogRequest request;
     request.title = QStringLiteral("Import Image");
-    request.filters = kPictureFilters;
+    request.filters = pictureFiltersWithMetafiles();
     request.picturePreview = true;
     chooseInto(m_source, request);
 }
