@@ -1,5 +1,6 @@
 #include "net/simple_ftp.h"
 #include "net/simple_ftp_curl.h"
+#include "net/sftp_listing.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -186,15 +187,15 @@ bool TSimpleFTP::listInto(const QString &folder, std::vector<TFTPFindData> &entr
     Request request;
     const Target target = targetOf(HostName);
     if (target.scheme == Scheme::Sftp) {
-        // curl parses no SFTP listing: the names alone, from the server.
-        request.namesOnly = true;
+        // curl hands over the server's long lines; the session reads them.
+        request.collectBody = true;
         request.url = urlOf(target, Port, remoteJoin(folder, TFTPFileSystemType::ftUnix));
         if (!perform(request))
             return false;
+        const QDate today = QDate::currentDate();
         for (const QByteArray &line : request.body.split('\n')) {
-            const QString name = QString::fromUtf8(line).trimmed();
-            if (!name.isEmpty())
-                entries.push_back({name, false, 0, {}});
+            if (auto entry = sftpListingEntry(QString::fromUtf8(line).trimmed(), today))
+                entries.push_back(std::move(*entry));
         }
         return true;
     }

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QThread>
 #include <QUrl>
 #include <algorithm>
@@ -150,6 +151,54 @@ int transferInfo(void *userdata, curl_off_t dlTotal, curl_off_t dlNow, curl_off_
     return 0;
 }
 
+// libcurl 7.87 and 7.88 cannot open a TLS data connection the server
+// connects back to (curl issue 10666, mended in 8.0), so with those an FTPS
+// session always asks for passive data connections.
+bool activeTlsBroken()
+{
+    static const bool broken = curl_version_info(CURLVERSION_NOW)->version_num < 0x080000;
+    return broken;
+}
+
+// Where SSH keeps what it knows: the hosts met before, and the user's own
+// key, the first of the usual names that has its public half beside it.
+struct SshFiles {
+    QByteArray knownHosts, privateKey, publicKey;
+};
+
+SshFiles sshFiles()
+{
+    const QString folder = QDir::homePath() + QStringLiteral("/.ssh");
+    if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    SshFiles files;
+    files.knownHosts = QFile::encodeName(folder + QStringLiteral("/known_hosts"));
+    for (const char *name : {"id_ed25519", "id_ecdsa", "id_rsa"}) {
+        const QString key = folder + QLatin1Char('/') + QLatin1String(name);
+        if (QFileInfo::exists(key) && QFileInfo::exists(key + QStringLiteral(".pub"))) {
+            files.privateKey = QFile::encodeName(key);
+            files.publicKey = QFile::encodeName(key + QStringLiteral(".pub"));
+            break;
+        }
+    }
+    return files;
+}
+
+// A host met for the first time is trusted and remembered, as ssh itself
+// does with "accept-new"; a host whose key differs from the remembered one
+// is refused, since that is what an impostor looks like.
+int checkHostKey(CURL *, const curl_khkey *, const curl_khkey *, curl_khmatch match, void *userdata)
+{
+    auto *request = static_cast<TSimpleFTP::Request *>(userdata);
+    switch (match) {
+    case CURLKHMATCH_OK: return CURLKHSTAT_FINE;
+    case CURLKHMATCH_MISSING: return CURLKHSTAT_FINE_ADD_TO_FILE;
+    default:
+        request->hostKeyChanged = true;
+        return CURLKHSTAT_REJECT;
+    }
+}
+
 // curl's string lists, freed with the request.
 struct SList {
     curl_slist *list = nullptr;
@@ -206,16 +255,22 @@ bool TSimpleFTP::perform(Request &request)
     curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, 60L);
     curl_easy_setopt(h, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_SINGLECWD));
-    if (!Passive)
+    if (!Passive && !(target.scheme == Scheme::Ftps && activeTlsBroken()))
         curl_easy_setopt(h, CURLOPT_FTPPORT, "-");
     if (target.scheme == Scheme::Ftps)
         curl_easy_setopt(h, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
     if (!CaCertificates.isEmpty())
         curl_easy_setopt(h, CURLOPT_CAINFO, QFile::encodeName(CaCertificates).constData());
+    const SshFiles ssh = target.scheme == Scheme::Sftp ? sshFiles() : SshFiles();
     if (target.scheme == Scheme::Sftp) {
-        const QString knownHosts = QDir::homePath() + QStringLiteral("/.ssh/known_hosts");
-        if (QFile::exists(knownHosts))
-            curl_easy_setopt(h, CURLOPT_SSH_KNOWNHOSTS, QFile::encodeName(knownHosts).constData());
+        curl_easy_setopt(h, CURLOPT_SSH_KNOWNHOSTS, ssh.knownHosts.constData());
+        curl_easy_setopt(h, CURLOPT_SSH_KEYFUNCTION, checkHostKey);
+        curl_easy_setopt(h, CURLOPT_SSH_KEYDATA, &request);
+        if (!ssh.privateKey.isEmpty()) {
+            curl_easy_setopt(h, CURLOPT_SSH_PRIVATE_KEYFILE, ssh.privateKey.constData());
+            curl_easy_setopt(h, CURLOPT_SSH_PUBLIC_KEYFILE, ssh.publicKey.constData());
+            curl_easy_setopt(h, CURLOPT_KEYPASSWD, password.constData());
+        }
     }
     const QByteArray proxy = ProxyName.toUtf8(), bypass = ProxyBypassList.toUtf8();
     if (ResolveNames == TResolveNames::rnLocal) {
@@ -244,8 +299,7 @@ bool TSimpleFTP::perform(Request &request)
         curl_easy_setopt(h, CURLOPT_CHUNK_BGN_FUNCTION, chunkBegin);
         curl_easy_setopt(h, CURLOPT_CHUNK_DATA, &request);
     }
-    if (request.namesOnly) {
-        curl_easy_setopt(h, CURLOPT_DIRLISTONLY, 1L);
+    if (request.collectBody) {
         curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, collectBody);
         curl_easy_setopt(h, CURLOPT_WRITEDATA, &request);
     }
@@ -279,6 +333,11 @@ QString TSimpleFTP::connectionError(const Request &request) const
             return QStringLiteral("Bad user name: '%1' connecting to %2").arg(UserName, HostName);
         return QStringLiteral("Bad password connecting to %1").arg(HostName);
     case CURLE_COULDNT_CONNECT: return QStringLiteral("Unable to connect to %1").arg(HostName);
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CACERT_BADFILE:
+        if (request.hostKeyChanged)
+            return QStringLiteral("The host key of %1 differs from the one known for it").arg(HostName);
+        return QStringLiteral("Unable to verify the identity of %1").arg(HostName);
     default: return QStringLiteral("General Connection Error to %1").arg(HostName);
     }
 }

@@ -23,7 +23,7 @@ struct TSimpleFTP::Request {
     QByteArray url;
     bool nobody = false;
     bool wildcard = false;
-    bool namesOnly = false;
+    bool collectBody = false;  // keep what the server sends in `body`
     bool ascii = false;
     bool watchState = false;
     QStringList quote, postQuote;
@@ -33,10 +33,11 @@ struct TSimpleFTP::Request {
 
     TSimpleFTP *session = nullptr;
     CURLcode code = CURLE_OK;
-    QByteArray body;           // a names-only listing
+    QByteArray body;           // an SFTP listing
     QByteArray lastCommand;    // the verb of the last command sent
     QStringList welcome;       // replies before the first command
     bool commandSent = false;
+    bool hostKeyChanged = false; // SFTP: the server's key is not the one known
     std::vector<TFTPFindData> entries;
     std::atomic<qint64> lastPosted{-1};
 };

@@ -1,4 +1,5 @@
 #include "net/ftp_listing_time.h"
+#include "net/sftp_listing.h"
 #include "net/ftp_paths.h"
 #include "net/simple_ftp.h"
 
@@ -52,6 +53,27 @@ TEST(FtpPathsTest, ReadsTheListingsTimeTexts)
     EXPECT_EQ(listingTime("12-09-26  10:55PM", today), QDateTime(QDate(2026, 12, 9), QTime(22, 55)));
     EXPECT_EQ(listingTime("01-02-99  12:05AM", today), QDateTime(QDate(1999, 1, 2), QTime(0, 5)));
     EXPECT_FALSE(listingTime("yesterday", today).isValid());
+}
+
+TEST(FtpPathsTest, ReadsSftpLongNames)
+{
+    const QDate today(2026, 12, 10);
+    const auto file = sftpListingEntry("-rw-r--r--    1 web  web     70000 Dec  9 22:55 my page.htm", today);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->name, "my page.htm");
+    EXPECT_EQ(file->size, 70000);
+    EXPECT_FALSE(file->isDirectory);
+    EXPECT_EQ(file->lastWrite, QDateTime(QDate(2026, 12, 9), QTime(22, 55)));
+    const auto folder = sftpListingEntry("drwxr-xr-x    2 web  web      4096 Jan  5  2024 images", today);
+    ASSERT_TRUE(folder);
+    EXPECT_TRUE(folder->isDirectory);
+    EXPECT_EQ(folder->size, 0);
+    const auto link = sftpListingEntry("lrwxrwxrwx    1 web  web         9 Dec  1 10:00 www -> public_html", today);
+    ASSERT_TRUE(link);
+    EXPECT_EQ(link->name, "www");
+    EXPECT_FALSE(sftpListingEntry("drwxr-xr-x    4 web  web      4096 Dec 10 00:10 .", today));
+    EXPECT_FALSE(sftpListingEntry("drwxr-xr-x    4 web  web      4096 Dec 10 00:10 ..", today));
+    EXPECT_FALSE(sftpListingEntry("total 8", today));
 }
 
 TEST(FtpPathsTest, StateTextsAndProgressPercent)

@@ -319,10 +319,10 @@ TEST_F(SimpleFtpTest, ADownloadCutOffKeepsTheLocalFile)
     EXPECT_EQ(localFile("big.bin"), "mine");
 }
 
-// Explicit TLS through the same session, when the host says "ftps://". The
-// test server's TLS data connections fail with the pyOpenSSL at hand (its
-// handshake is reset for every client, curl's command-line tool too), so
-// this covers login and the commands on the encrypted control connection.
+// Explicit TLS through the same session, when the host says "ftps://". This
+// server's TLS data connections fail with the pyOpenSSL at hand (for every
+// client, curl's command-line tool too), so this covers login and commands
+// on the encrypted control connection; secure_sessions_test moves files.
 TEST_F(SimpleFtpTest, WorksOverExplicitTls)
 {
     FtpTestServer secure(FtpTestServer::Security::Tls);
