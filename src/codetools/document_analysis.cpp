@@ -118,7 +118,10 @@ private:
     qint64 m_count = 0;
 };
 
-PageAnalysis::PageAnalysis(Visit visit) : m_work(std::make_unique<Work>(std::move(visit))) {}
+PageAnalysis::PageAnalysis(Visit visit, const AnalysisOptions &options) : m_work(std::make_unique<Work>(std::move(visit)))
+{
+    Q_UNUSED(options); // honoured by the work that follows
+}
 PageAnalysis::~PageAnalysis() = default;
 
 void PageAnalysis::feed(QByteArrayView bytes)
@@ -136,9 +139,9 @@ qint64 PageAnalysis::count() const
     return m_work->count();
 }
 
-qint64 scanFindings(QByteArrayView fileBytes, const PageAnalysis::Visit &visit)
+qint64 scanFindings(QByteArrayView fileBytes, const PageAnalysis::Visit &visit, const AnalysisOptions &options)
 {
-    PageAnalysis analysis(visit);
+    PageAnalysis analysis(visit, options);
     analysis.feed(fileBytes);
     analysis.finish();
     return analysis.count();
@@ -171,7 +174,7 @@ QVector<AnalysisRow> analyseDocument(const THTMLParser &parsed)
     return withAllClear(std::move(rows));
 }
 
-QVector<AnalysisRow> analyseFile(const QByteArray &fileBytes)
+QVector<AnalysisRow> analyseFile(const QByteArray &fileBytes, const AnalysisOptions &options)
 {
     // Findings are in the page's own bytes; they read as the page does. A
     // name may begin with a byte-order mark, which is a character there.
@@ -183,7 +186,7 @@ QVector<AnalysisRow> analyseFile(const QByteArray &fileBytes)
     QVector<AnalysisRow> rows;
     scanFindings(fileBytes, [&](const AnalysisFinding &f) {
         rows.append({text(f.invalid), text(f.message), text(f.type)});
-    });
+    }, options);
     return withAllClear(std::move(rows));
 }
 

@@ -2,6 +2,8 @@
 // The document analysis: every tag of a page checked against the element
 // rules, one row per finding, in document order.
 
+#include "codetools/analysis_options.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QVector>
@@ -39,7 +41,7 @@ struct AnalysisFinding {
 class PageAnalysis {
 public:
     using Visit = std::function<void(const AnalysisFinding &)>;
-    explicit PageAnalysis(Visit visit);
+    explicit PageAnalysis(Visit visit, const AnalysisOptions &options = {});
     ~PageAnalysis();
     PageAnalysis(const PageAnalysis &) = delete;
     PageAnalysis &operator=(const PageAnalysis &) = delete;
@@ -55,7 +57,7 @@ private:
 };
 
 // A whole page's bytes through PageAnalysis; returns the number of findings.
-qint64 scanFindings(QByteArrayView fileBytes, const PageAnalysis::Visit &visit);
+qint64 scanFindings(QByteArrayView fileBytes, const PageAnalysis::Visit &visit, const AnalysisOptions &options = {});
 
 // The findings of a parsed page; a single "No errors found in this
 // document." row when there are none.
@@ -63,6 +65,6 @@ QVector<AnalysisRow> analyseDocument(const THTMLParser &parsed);
 
 // Analyses `fileBytes` (the analysis working file), read as the tokenizer
 // reads a file: UTF-8 when valid, else one byte per character.
-QVector<AnalysisRow> analyseFile(const QByteArray &fileBytes);
+QVector<AnalysisRow> analyseFile(const QByteArray &fileBytes, const AnalysisOptions &options = {});
 
 } // namespace tagloom

@@ -6,6 +6,7 @@
 #include "codetools/html_compressor.h"
 #include "codetools/rtf_to_html.h"
 #include "document/document.h"
+#include "tools/finding_format.h"
 #include "tools/tool_input.h"
 #include "tools/tool_output.h"
 #include "wireless/bmp_reader.h"
@@ -98,42 +99,6 @@ int fail(ToolOutput &err, const QString &problem)
     return kUsageError;
 }
 
-// A field of a validate line, with what would split the line or the field
-// escaped, appended to `line`.
-void appendField(QString &line, QStringView field)
-{
-    for (const QChar c : field) {
-        switch (c.unicode()) {
-        case '\\': line += QLatin1String("\\\\"); break;
-        case '\t': line += QLatin1String("\\t"); break;
-        case '\n': line += QLatin1String("\\n"); break;
-        case '\r': line += QLatin1String("\\r"); break;
-        default: line += c;
-        }
-    }
-}
-
-// A field of a validate line in the page's own bytes, escaped as
-// appendField escapes text.
-void writeField(ToolOutput &out, QByteArrayView field)
-{
-    qsizetype plain = 0; // the start of bytes written as they are
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        const char *escaped = nullptr;
-        switch (field[i]) {
-        case '\\': escaped = "\\\\"; break;
-        case '\t': escaped = "\\t"; break;
-        case '\n': escaped = "\\n"; break;
-        case '\r': escaped = "\\r"; break;
-        default: continue;
-        }
-        out.write(field.sliced(plain, i - plain));
-        out.write(QByteArrayView(escaped));
-        plain = i + 1;
-    }
-    out.write(field.sliced(plain));
-}
-
 enum class Validated { Clean, ErrorFound, NotRead };
 
 // One file's findings, each line written as soon as it is found, while the
@@ -141,18 +106,9 @@ enum class Validated { Clean, ErrorFound, NotRead };
 // is its encoding, UTF-8 or one byte per character.
 Validated validateFile(const QString &file, ToolOutput &out, ToolOutput &err)
 {
-    QString escapedName;
-    appendField(escapedName, file);
-    const QByteArray namePart = QFile::encodeName(escapedName) + '\t';
     bool errorFound = false;
     PageAnalysis analysis([&](const AnalysisFinding &finding) {
-        out.write(namePart);
-        writeField(out, finding.invalid);
-        out.write("\t");
-        writeField(out, finding.message);
-        out.write("\t");
-        writeField(out, finding.type);
-        out.write("\n");
+        writeFinding(out, FindingFormat::Plain, {file, 0, 0, finding.invalid, finding.message, finding.type});
         errorFound = errorFound || finding.isError();
     });
     ToolInput input;

@@ -1,0 +1,20 @@
+#pragma once
+// The choices a user makes for the document analysis. The defaults check a
+// page exactly as the analysis always has.
+
+namespace tagloom {
+
+// Which element and attribute table a page is checked against.
+enum class AnalysisRules {
+    Html4, // the table the analysis was built with
+    Html5, // current HTML, read from the data folder
+};
+
+struct AnalysisOptions {
+    AnalysisRules rules = AnalysisRules::Html4;
+    // Server-side code (PHP, ASP, ColdFusion comments, SSI directives) is
+    // passed over wherever it stands, so nothing inside it is reported.
+    bool skipServerCode = false;
+};
+
+} // namespace tagloom
