@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench sanitize clean
+.PHONY: all deps configure build run test bench sanitize install uninstall desktop-caches package clean
 
 all: build
 
@@ -19,6 +19,30 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest -j$(JOBS) --output-on-failure
+
+# Installs into $(PREFIX) (lib/tagloom, bin, share); DESTDIR stages it.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+	@$(MAKE) --no-print-directory desktop-caches
+
+# The desktop's caches of menu entries, MIME types and icons (where the
+# tools are there; a package manager runs them itself).
+desktop-caches:
+	-@command -v update-mime-database >/dev/null && update-mime-database $(DESTDIR)$(PREFIX)/share/mime || true
+	-@command -v update-desktop-database >/dev/null && update-desktop-database -q $(DESTDIR)$(PREFIX)/share/applications || true
+	-@command -v gtk-update-icon-cache >/dev/null && gtk-update-icon-cache -q -t $(DESTDIR)$(PREFIX)/share/icons/hicolor || true
+
+# Removes what the last install put there.
+uninstall:
+	@test -f $(BUILD)/install_manifest.txt || { echo "nothing installed from $(BUILD)"; exit 1; }
+	xargs -d '\n' rm -f < $(BUILD)/install_manifest.txt
+	-find $(DESTDIR)$(PREFIX)/lib/tagloom -depth -type d -empty -delete
+	@$(MAKE) --no-print-directory desktop-caches
+
+# A Debian package in $(BUILD): tagloom_<version>_<arch>.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} $$b; done

@@ -1,8 +1,17 @@
 #pragma once
-// The data folder: the folder of the program's executable. Every list file,
-// template, help page and working file lives at a fixed path below it.
+// The data folder: every list file, template, help page and working file
+// lives at a fixed path below it. It is the folder of the program's
+// executable, where the program was built or installed, as long as the
+// program may write there. An installed copy usually may not: it then uses
+// a per-user data folder ($XDG_DATA_HOME/Quenby/Tagloom) that holds its own
+// copies of the files the program writes (taken from the installed folder
+// the first time, never overwritten afterwards) and links to the folders
+// it only reads (help, reference pages, templates).
+
+#include "base/result.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace tagloom {
 
@@ -10,8 +19,31 @@ namespace tagloom {
 // root folder gives "/" (the root keeps its separator).
 QString dataFolderFromExecutable(const QString &executablePath);
 
-// The running program's data folder (no trailing separator).
+// The folder the program was built or installed in: its executable's.
+QString programFolder();
+
+// The running program's data folder (no trailing separator), chosen and,
+// when per-user, prepared the first time it is asked for.
 QString dataFolder();
+
+// The folders below the data folder the program never writes to.
+const QStringList &readOnlyDataFolders();
+
+// Whether the program may create files in `folder`.
+bool folderWritable(const QString &folder);
+
+// Makes `user` a data folder for a program installed in `installed`: the
+// writable files of `installed` that `user` lacks are copied, the read-only
+// folders linked. Files already in `user` are left as they are. The
+// program's own executables and libraries are not data and stay behind.
+Status prepareUserDataFolder(const QString &installed, const QString &user);
+
+// $XDG_DATA_HOME/Quenby/Tagloom, usually ~/.local/share/Quenby/Tagloom.
+QString userDataFolder();
+
+// The data folder for a program in `installed`: `installed` when writable,
+// else `user` prepared from it (or `installed` again when that fails).
+QString chooseDataFolder(const QString &installed, const QString &user);
 
 // Relative paths below the data folder; append them to the folder as text.
 namespace DataPath {

@@ -439,9 +439,26 @@ void MainWindow::commandLineTick()
         m_commandLineTimer.stop();
         unsetCursor();
         OpenDocumentFile(m_options.arguments.constFirst());
+        runSmokeCommands();
     }
     if (m_commandLineCounter <= 5)
         ++m_commandLineCounter;
+}
+
+// TAGLOOM_SMOKE_COMMANDS="Insert.LineBreak,File.Save" runs those menu
+// items on the file named on the command line, then closes the program as
+// the user would: a packager's check that an installed copy opens, edits,
+// saves and keeps its lists, with no display and nobody at the keyboard.
+void MainWindow::runSmokeCommands()
+{
+    const QString commands = qEnvironmentVariable("TAGLOOM_SMOKE_COMMANDS");
+    if (commands.isEmpty())
+        return;
+    QTimer::singleShot(0, this, [this, commands] {
+        for (const QString &id : commands.split(QLatin1Char(','), Qt::SkipEmptyParts))
+            forwardToActive(id.trimmed());
+        close();
+    });
 }
 
 void MainWindow::ReadAllSettings()

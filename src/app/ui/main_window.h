@@ -121,6 +121,7 @@ private:
     DocumentWindow *addDocumentWindow();
     void commandLineTick();
     void forwardToActive(const QString &id);
+    void runSmokeCommands();
     SpellChecker &spellChecker();
 
     MainWindowOptions m_options;

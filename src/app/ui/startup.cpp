@@ -79,6 +79,8 @@ int runTagloom(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("Quenby"));
     QApplication::setApplicationName(QStringLiteral("Tagloom"));
     TagloomApplication app(argc, argv);
+    // The desktop matches the windows to the installed menu entry by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.quenby.Tagloom"));
     // Toolbar pictures come from the desktop's icon theme; Breeze fills the gaps.
     QIcon::setFallbackThemeName(QStringLiteral("breeze"));
     app.setWindowIcon(QIcon(QStringLiteral(":/tagloom/tagloom.svg")));
