@@ -15,6 +15,10 @@ if(TARGET tagloom_pageengine)
   install(TARGETS tagloom_pageengine LIBRARY DESTINATION ${TAGLOOM_INSTALL_DIR})
 endif()
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${TAGLOOM_INSTALL_DIR})
+# Tells the program it runs from an installation: each user's data then lives
+# in a per-user data folder, never in the installed one.
+file(WRITE ${CMAKE_BINARY_DIR}/tagloom-installed "Tagloom keeps each user's data in ~/.local/share/Quenby/Tagloom.\n")
+install(FILES ${CMAKE_BINARY_DIR}/tagloom-installed DESTINATION ${TAGLOOM_INSTALL_DIR} RENAME .tagloom-installed)
 
 # Relative links, so the tree can move (a package's staging folder, DESTDIR).
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/links)

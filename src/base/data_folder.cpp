@@ -95,7 +95,7 @@ Status prepareUserDataFolder(const QString &installed, const QString &user)
                 return Status::failure(QStringLiteral("Cannot link %1 to %2").arg(target, entry.absoluteFilePath()));
             continue;
         }
-        if (isProgramFile(entry))
+        if (isProgramFile(entry) || entry.fileName() == QLatin1String(InstallationMark + 1))
             continue;
         if (entry.isDir()) {
             if (const Status copied = copyMissing(entry.filePath(), target); !copied)
@@ -116,7 +116,10 @@ QString userDataFolder()
 
 QString chooseDataFolder(const QString &installed, const QString &user)
 {
-    if (folderWritable(installed))
+    // An installed copy keeps every user's data apart even for a user who
+    // may write to the installation (root), which its package owns.
+    const bool isInstallation = QFileInfo::exists(installed + QLatin1String(InstallationMark));
+    if (!isInstallation && folderWritable(installed))
         return installed;
     if (!prepareUserDataFolder(installed, user))
         return installed; // the program still reads; writing will say why it fails

@@ -1,8 +1,8 @@
 #pragma once
 // The data folder: every list file, template, help page and working file
 // lives at a fixed path below it. It is the folder of the program's
-// executable, where the program was built or installed, as long as the
-// program may write there. An installed copy usually may not: it then uses
+// executable when the program runs where it was built and may write there.
+// An installed copy, or one whose folder is read-only, uses instead
 // a per-user data folder ($XDG_DATA_HOME/Quenby/Tagloom) that holds its own
 // copies of the files the program writes (taken from the installed folder
 // the first time, never overwritten afterwards) and links to the folders
@@ -41,8 +41,12 @@ Status prepareUserDataFolder(const QString &installed, const QString &user);
 // $XDG_DATA_HOME/Quenby/Tagloom, usually ~/.local/share/Quenby/Tagloom.
 QString userDataFolder();
 
-// The data folder for a program in `installed`: `installed` when writable,
-// else `user` prepared from it (or `installed` again when that fails).
+// A file the installation puts in the program's folder.
+inline constexpr char InstallationMark[] = "/.tagloom-installed";
+
+// The data folder for a program in `installed`: `installed` when writable
+// and not an installation, else `user` prepared from it (or `installed`
+// again when that fails).
 QString chooseDataFolder(const QString &installed, const QString &user);
 
 // Relative paths below the data folder; append them to the folder as text.
