@@ -75,6 +75,18 @@ TEST(UserDataFolder, CopiesWritableFilesOnceAndLinksTheReadOnlyFolders)
     EXPECT_FALSE(QFileInfo(user + "/Help").isSymLink());
 }
 
+TEST(UserDataFolder, IsAlwaysChosenForAnInstallation)
+{
+    // An installed copy keeps the users' data apart, root's too.
+    Installation installed;
+    put(installed.path(".tagloom-installed"), "");
+    QTemporaryDir home;
+    const QString user = home.path() + QStringLiteral("/data");
+    EXPECT_EQ(chooseDataFolder(installed.dir.path(), user), user);
+    EXPECT_EQ(contents(user + "/Extensions/recent.tlx"), "installed recent");
+    EXPECT_FALSE(QFileInfo::exists(user + "/.tagloom-installed"));
+}
+
 TEST(UserDataFolder, IsChosenOnlyWhenTheProgramFolderCannotBeWritten)
 {
     Installation installed;
@@ -82,13 +94,6 @@ TEST(UserDataFolder, IsChosenOnlyWhenTheProgramFolderCannotBeWritten)
     const QString user = home.path() + QStringLiteral("/data");
     EXPECT_EQ(chooseDataFolder(installed.dir.path(), user), installed.dir.path());
     EXPECT_FALSE(QFileInfo::exists(user));
-    // An installed copy keeps the users' data apart, root's too.
-    put(installed.path(".tagloom-installed"), "");
-    EXPECT_EQ(chooseDataFolder(installed.dir.path(), user), user);
-    EXPECT_EQ(contents(user + "/Extensions/recent.tlx"), "installed recent");
-    EXPECT_FALSE(QFileInfo::exists(user + "/.tagloom-installed"));
-    QFile::remove(installed.path(".tagloom-installed"));
-    QDir(user).removeRecursively();
     if (geteuid() == 0)
         GTEST_SKIP() << "as root every folder can be written";
     QFile::setPermissions(installed.dir.path(), QFile::ReadOwner | QFile::ExeOwner);
