@@ -285,7 +285,9 @@ bool TSimpleFTP::perform(Request &request)
     curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, transferInfo);
     curl_easy_setopt(h, CURLOPT_XFERINFODATA, &request);
-    curl_easy_setopt(h, CURLOPT_TRANSFERTEXT, request.ascii ? 1L : 0L);
+    // SFTP moves files as they are: there is no text mode for the server to
+    // undo, so curl's line-end conversion would leave CR LF on a Unix host.
+    curl_easy_setopt(h, CURLOPT_TRANSFERTEXT, request.ascii && target.scheme != Scheme::Sftp ? 1L : 0L);
     curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, discardBody);
     SList quote(request.quote), postQuote(request.postQuote);
     if (quote.list)

@@ -120,6 +120,24 @@ TEST_F(SftpSession, PublishesWithTheUsersKeyAndRemembersTheHost)
     EXPECT_TRUE(known.contains("127.0.0.1") && known.contains("ssh-ed25519")) << known.constData();
 }
 
+TEST_F(SftpSession, TextFilesKeepTheirLineEnds)
+{
+    QTemporaryDir local;
+    ftp.LocalDir = local.path();
+    ftp.TransferType = TFTPTransferType::ttAscii;
+    QFile page(local.filePath("page.htm"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<p>one</p>\n<p>two</p>\n");
+    page.close();
+    ASSERT_TRUE(ftp.Connect()) << ftp.lastError().toStdString();
+    ASSERT_TRUE(ftp.ChangeDir(server.root()));
+    ASSERT_TRUE(ftp.Put("page.htm")) << ftp.lastError().toStdString();
+    EXPECT_EQ(server.read("page.htm"), "<p>one</p>\n<p>two</p>\n");
+    QFile::remove(local.filePath("page.htm"));
+    ASSERT_TRUE(ftp.Get("page.htm"));
+    EXPECT_EQ(readAll(local.filePath("page.htm")), "<p>one</p>\n<p>two</p>\n");
+}
+
 TEST_F(SftpSession, RefusesAHostWhoseKeyChangedAndAUserWithoutAKey)
 {
     ASSERT_TRUE(ftp.Connect()) << ftp.lastError().toStdString();
