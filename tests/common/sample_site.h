@@ -35,7 +35,8 @@ inline void writeSampleSite(const QString &root)
          "<p style=\"background: url('img/dot.png')\"><script src=\"//cdn.example.com/lib.js\"></script>\n"
          "<a href=\"sub/\">s</a> <a href=\"emptydir/\">e</a> <a href=\"a%20b.htm?x=1#top\">sp</a>\n"
          "<!-- <a href=\"old/forgotten.htm\"> -->\n"},
-        {"about.htm", "<a href=\"/index.html\">home</a>\r\n<img src=\"img/missing.png\">\r\n"},
+        {"about.htm", "<a href=\"/index.html\">home</a>\r\n" + QByteArray("\r\n").repeated(10) +
+                          "<img src=\"img/missing.png\">\r\n"},
         {"a b.htm", "<a href=\"index.html\">home</a>\n"},
         {"css/site.css", "body { background: url(../img/paper.jpg) }\n@import \"print.css\";\n"
                          "/* url(nothere.png) */\nh1 { background: url(\"nothere/paper.jpg\") }\n"},
