@@ -99,8 +99,10 @@ public:
         const char *s = m_s.data();
         qsizetype i = m_pos;
         while ((i = findAnyOf<'\n', '\r'>(s, offset, i)) < offset) {
-            if (s[i] == '\r' && i + 1 < m_s.size() && s[i + 1] == '\n')
-                ++i;
+            if (s[i] == '\r' && i + 1 < m_s.size() && s[i + 1] == '\n') {
+                ++i; // the line feed ends the line
+                continue;
+            }
             ++m_line;
             m_lineStart = ++i;
         }
@@ -117,7 +119,7 @@ private:
     bool utf8()
     {
         if (m_utf8 < 0)
-            m_utf8 = isValidUtf8(m_s.toByteArray()) ? 1 : 0;
+            m_utf8 = isValidUtf8(QByteArray::fromRawData(m_s.data(), m_s.size())) ? 1 : 0;
         return m_utf8 == 1;
     }
 
@@ -208,7 +210,9 @@ private:
 
     void resolve(const QString &page, const PageReference &reference, PositionCounter &positions)
     {
-        const QByteArrayView value = trimmed(reference.value);
+        // Browsers read a backslash as "/", so \\host\x is another server.
+        QByteArray value = trimmed(reference.value).toByteArray();
+        value.replace('\\', '/');
         if (value.isEmpty() || holdsServerCode(value))
             return;
         const auto add = [&](LinkFindingKind kind, const QString &message) {
@@ -216,21 +220,20 @@ private:
             m_report.findings.append(
                 LinkFinding{kind, page, line, column, decoded(reference.value.toByteArray()), message});
         };
+        const bool drive = value.size() > 1 && value[1] == ':' && std::isalpha(static_cast<unsigned char>(value[0]));
+        if (drive || value.startsWith("file:") || value.startsWith("FILE:")) {
+            add(LinkFindingKind::Broken, QStringLiteral("A path on the local disk, not in the site"));
+            return;
+        }
         if (isRemote(value)) {
             add(LinkFindingKind::Remote, QStringLiteral("Remote address, not checked"));
             return;
         }
-        const QByteArrayView local =
-            value.first(std::find_if(value.begin(), value.end(), [](char c) { return c == '?' || c == '#'; }) -
-                        value.begin());
-        if (local.isEmpty()) // the page itself, with another query or a fragment
+        const qsizetype cut = std::find_if(value.begin(), value.end(), [](char c) { return c == '?' || c == '#'; }) -
+                              value.begin();
+        if (cut == 0) // the page itself, with another query or a fragment
             return;
-        QString path = decoded(QByteArray::fromPercentEncoding(local.toByteArray()));
-        path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-        if (path.size() > 1 && path.at(1) == QLatin1Char(':') && path.at(0).isLetter()) {
-            add(LinkFindingKind::Broken, QStringLiteral("A path on the local disk, not in the site"));
-            return;
-        }
+        const QString path = decoded(QByteArray::fromPercentEncoding(value.first(cut)));
         const std::optional<QString> target = sitePath(page, path);
         if (!target) {
             add(LinkFindingKind::Broken, QStringLiteral("Leads outside the site folder"));

@@ -100,6 +100,65 @@ TEST(LinkCheck, ACleanSiteHasNoProblems)
     EXPECT_EQ(report->files, 3);
 }
 
+// Lines end as the editor ends them (CR LF, LF, a lone CR); columns count
+// characters: UTF-8 ones in a UTF-8 page, bytes in any other.
+TEST(LinkCheck, PlacesFindingsWhereTheEditorShowsThem)
+{
+    const struct {
+        const char *name;
+        QByteArray page;
+        int line, column;
+    } rows[] = {
+        {"LF", "a\nb\n<a href=x.htm>", 3, 9},
+        {"CR LF", "a\r\nb\r\n<a href=x.htm>", 3, 9},
+        {"lone CR", "a\rb\r<a href=x.htm>", 3, 9},
+        {"mixed", "\n\r\n\r<a href=x.htm>", 4, 9},
+        {"after UTF-8", "caf\xc3\xa9 <a href=x.htm>", 1, 14},
+        {"after Latin-1", "caf\xe9 \xe0 <a href=x.htm>", 1, 16},
+        {"on the second line of a tag", "<a\r\n  href=x.htm>", 2, 8},
+    };
+    for (const auto &row : rows) {
+        QTemporaryDir dir;
+        test::writeSiteFile(dir.path(), QStringLiteral("index.htm"), row.page);
+        const Result<LinkCheckReport> report = checkSiteLinks(dir.path());
+        ASSERT_TRUE(report && report->findings.size() == 1) << row.name;
+        EXPECT_EQ(report->findings[0].line, row.line) << row.name;
+        EXPECT_EQ(report->findings[0].column, row.column) << row.name;
+    }
+}
+
+// What each kind of written reference comes to, from index.htm in a site of
+// index.htm, a b.htm and sub/page.htm.
+TEST(LinkCheck, ReadsReferencesAsBrowsersDo)
+{
+    const struct {
+        QByteArray reference;
+        const char *kind; // "" when nothing is wrong
+    } rows[] = {
+        {"sub/page.htm", ""},           {"./sub/../sub/page.htm", ""}, {"/sub//page.htm", ""},
+        {"sub\\page.htm", ""},          {"a%20b.htm", ""},             {" a%20b.htm ", ""},
+        {"?page=2", ""},                {"#top", ""},                  {"/", ""},
+        {"<?= $next ?>", ""},           {"%", "Broken"},               {"a%2", "Broken"},
+        {"sub/Page.htm", "Case"},       {"SUB/page.htm", "Case"},      {"sub/../..", "Broken"},
+        {"/../index.htm", "Broken"},    {"C:\\site\\a.htm", "Broken"}, {"file:///site/a.htm", "Broken"},
+        {"\\\\host\\a.htm", "Remote"}, {"//host/a.htm", "Remote"},    {"JavaScript:go()", "Remote"},
+        {"data:image/gif;base64,R0lG", "Remote"}, {"tel:+4412345", "Remote"}, {"ftp://host/f.zip", "Remote"},
+    };
+    for (const auto &row : rows) {
+        QTemporaryDir dir;
+        test::writeSiteFile(dir.path(), QStringLiteral("index.htm"), "<a href=\"" + row.reference + "\">x</a>");
+        test::writeSiteFile(dir.path(), QStringLiteral("a b.htm"), "<a href=\"sub/page.htm\">");
+        test::writeSiteFile(dir.path(), QStringLiteral("sub/page.htm"), "<a href=\"../a b.htm\">");
+        const Result<LinkCheckReport> report = checkSiteLinks(dir.path());
+        ASSERT_TRUE(report);
+        QStringList kinds;
+        for (const LinkFinding &f : report->findings)
+            if (f.file == QLatin1String("index.htm"))
+                kinds.append(QLatin1String(linkFindingKindName(f.kind)));
+        EXPECT_EQ(kinds.join(QLatin1Char(',')), QLatin1String(row.kind)) << row.reference.constData();
+    }
+}
+
 TEST(LinkCheck, RefusesWhatIsNotAFolder)
 {
     QTemporaryDir dir;
