@@ -26,7 +26,7 @@ set(allowed_tags codetools)               # the current tag is parsed by the tok
 set(allowed_wireless codetools tags)      # the WAP viewer lays out the tokenizer's nodes; the WML dialogs are mark-up dialogs
 set(allowed_site codetools net)           # link checks parse pages; publishing uses the FTP session
 set(allowed_update net)                   # the update downloads its files
-set(allowed_tools codetools wireless)     # the command-line companion runs the engines
+set(allowed_tools codetools wireless site) # the command-line companion runs the engines and the link check
 
 function(allowed_folders folder out)
   if(folder STREQUAL "base")

@@ -7,6 +7,7 @@
 #include "codetools/rtf_to_html.h"
 #include "document/document.h"
 #include "tools/finding_format.h"
+#include "tools/links_command.h"
 #include "tools/tool_input.h"
 #include "tools/tool_output.h"
 #include "wireless/bmp_reader.h"
@@ -49,6 +50,19 @@ const char kUsage[] =
     "  rtf2html IN.rtf         write the HTML of a rich-text file to standard output\n"
     "  wbmp IN.bmp OUT.wbmp    convert a Windows bitmap to a WBMP picture (at most\n"
     "                          2056 by 16383 pixels); OUT is replaced whole\n"
+    "  links [--format tsv|json] DIR\n"
+    "                          check the local links of the pages and style sheets\n"
+    "                          below DIR; remote addresses are listed, never fetched.\n"
+    "                          One line per finding: FILE<tab>REFERENCE<tab>MESSAGE<tab>TYPE,\n"
+    "                          with --format tsv FILE LINE COLUMN REFERENCE MESSAGE TYPE,\n"
+    "                          with --format json one object a line (file, line, column,\n"
+    "                          name, message, type). TYPE is Broken (no such file),\n"
+    "                          Case (the file exists in another letter case only),\n"
+    "                          Orphan (no page refers to it; index.* and default.*\n"
+    "                          never are), Remote or Unread (a page that could not be\n"
+    "                          read). A whole-file finding has line and column 0.\n"
+    "                          Exit status 1 for Broken or Case, 2 for an Unread page;\n"
+    "                          orphans and remote addresses alone give 0\n"
     "\n"
     "Inputs must be regular files; - reads standard input (at most 256 MiB).\n"
     "An input whose work would not fit in the memory available is refused.\n"
@@ -260,6 +274,8 @@ int runTools(const QStringList &arguments, ToolOutput &out, ToolOutput &err)
         return rtf2html(rest, out, err);
     if (command == QLatin1String("wbmp"))
         return wbmp(rest, err);
+    if (command == QLatin1String("links"))
+        return runLinksCommand(rest, out, err);
     if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
         out << kUsage;
         return 0;

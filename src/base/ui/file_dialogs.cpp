@@ -99,9 +99,12 @@ QString chooseFile(QWidget *parent, const FileDialogRequest &request)
     dialog.setOption(QFileDialog::DontUseNativeDialog); // the favourites row needs Qt's own dialog
     dialog.setAcceptMode(request.kind == FileDialogRequest::Kind::Save ? QFileDialog::AcceptSave
                                                                        : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.kind == FileDialogRequest::Kind::Save ? QFileDialog::AnyFile
-                       : request.multipleFiles                          ? QFileDialog::ExistingFiles
-                                                                        : QFileDialog::ExistingFile);
+    dialog.setFileMode(request.kind == FileDialogRequest::Kind::Save     ? QFileDialog::AnyFile
+                       : request.kind == FileDialogRequest::Kind::Folder ? QFileDialog::Directory
+                       : request.multipleFiles                           ? QFileDialog::ExistingFiles
+                                                                         : QFileDialog::ExistingFile);
+    if (request.kind == FileDialogRequest::Kind::Folder)
+        dialog.setOption(QFileDialog::ShowDirsOnly);
     // The filters show their own texts; the patterns Qt matches with stay out
     // of sight in the last parentheses.
     dialog.setOption(QFileDialog::HideNameFilterDetails);

@@ -11,7 +11,8 @@ class QWidget;
 namespace tagloom {
 
 struct FileDialogRequest {
-    enum class Kind { Open, Save };
+    // Folder: an existing folder is chosen (filters are not used).
+    enum class Kind { Open, Save, Folder };
     Kind kind = Kind::Open;
     QString title;
     QString proposedPath;    // file name or folder to start with

@@ -184,6 +184,7 @@ std::vector<MenuItem> buildMenuBar()
         menuAction("Tools.Site.Administer", "Administer"),
         menuAction("Tools.Site.Client", "Client"),
         endMenu(),
+        menuAction("Tools.CheckSiteLinks", "Check Site Links"),
         shownIn(Main, menuAction("Tools.RtfEditor", "RTF Editor")),
         shownIn(Main, separator()),
         shownIn(Main, menuAction("Tools.Update", "&Tagloom Update")),

@@ -135,6 +135,11 @@ void SiteManagerWindow::refreshList()
     }
 }
 
+QString SiteManagerWindow::loadedSiteFolder() const
+{
+    return m_currentPath.isEmpty() ? QString() : fields().filesLocation.trimmed();
+}
+
 SiteProfile SiteManagerWindow::fields() const
 {
     SiteProfile profile;
