@@ -134,13 +134,6 @@ QString hiddenReason(QString text)
     return QStringLiteral("<!-- ") + text + QStringLiteral(" -->");
 }
 
-QString decodeFileText(const QByteArray &bytes)
-{
-    const TextEncoding encoding = detectEncoding(bytes);
-    const QByteArray held = editorBytesFromFile(bytes, encoding);
-    return heldAsUtf8(encoding) ? QString::fromUtf8(held) : QString::fromLatin1(held);
-}
-
 QString cleanAbsolute(const QString &path)
 {
     return QDir::cleanPath(QDir(path).absolutePath());
@@ -270,7 +263,7 @@ private:
                        hiddenReason(QStringLiteral("include ") + what + QStringLiteral(": ") + file.errorString());
                 continue;
             }
-            const QString text = decodeFileText(file.readAll());
+            const QString text = textFromFileBytes(file.readAll());
             Frame inner;
             inner.file = target.path;
             inner.folder = info.absolutePath();

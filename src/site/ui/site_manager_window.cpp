@@ -155,6 +155,7 @@ void SiteManagerWindow::clearFields()
     setFields(SiteProfile());
     m_modified = false;
     m_currentPath.clear();
+    emit siteOpened(QString());
 }
 
 bool SiteManagerWindow::saveFirstIfWanted()
@@ -191,6 +192,7 @@ void SiteManagerWindow::load(const QString &path)
     readProfileInto(*bytes, profile);
     setFields(profile);
     m_modified = false;
+    emit siteOpened(profile.filesLocation);
 }
 
 void SiteManagerWindow::newProfile()
@@ -238,6 +240,7 @@ void SiteManagerWindow::handOnProfile()
         showMessage(this, MessageKind::Error, QString(), result.error);
         return;
     }
+    emit siteOpened(result.connection.localDir);
     if (m_handOn)
         m_handOn(result.connection);
     hide();
