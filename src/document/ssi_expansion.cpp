@@ -134,9 +134,29 @@ QString hiddenReason(QString text)
     return QStringLiteral("<!-- ") + text + QStringLiteral(" -->");
 }
 
+// An attribute as the page wrote it, for notes and reasons.
+QString written(const Attribute &a)
+{
+    return a.name + QStringLiteral("=\"") + a.value + QLatin1Char('"');
+}
+
+// What stands in place of a directive that failed.
+QString failure(const Frame &frame, const QString &reason)
+{
+    return frame.config.errorText + hiddenReason(reason);
+}
+
 QString cleanAbsolute(const QString &path)
 {
     return QDir::cleanPath(QDir(path).absolutePath());
+}
+
+bool isOneOf(const QString &value, std::initializer_list<const char *> words)
+{
+    for (const char *word : words)
+        if (value.compare(QLatin1String(word), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
 }
 
 bool isWithin(const QString &path, const QString &folder)
@@ -203,7 +223,7 @@ private:
     void carryOut(const Directive &d, QStringView source, Frame &frame, QString &out)
     {
         if (d.kind == Directive::Kind::Malformed) {
-            out += frame.config.errorText + hiddenReason(QStringLiteral("unreadable directive"));
+            out += failure(frame, QStringLiteral("unreadable directive"));
             return;
         }
         if (d.name == QLatin1String("include"))
@@ -224,7 +244,7 @@ private:
     {
         QStringList parts;
         for (const Attribute &a : d.attributes)
-            parts.append(a.name + QStringLiteral("=\"") + a.value + QLatin1Char('"'));
+            parts.append(written(a));
         return parts.join(QLatin1Char(' '));
     }
 
@@ -233,11 +253,10 @@ private:
         for (const Attribute &a : d.attributes) {
             if (a.name != QLatin1String("file") && a.name != QLatin1String("virtual"))
                 continue;
-            const QString what = a.name + QStringLiteral("=\"") + a.value + QLatin1Char('"');
+            const QString what = written(a);
             const Target target = resolve(a, frame);
             if (target.path.isEmpty()) {
-                out += frame.config.errorText + hiddenReason(QStringLiteral("include ") + what + QStringLiteral(": ") +
-                                                             target.problem);
+                out += failure(frame, QStringLiteral("include ") + what + QStringLiteral(": ") + target.problem);
                 continue;
             }
             const QString id = identity(target.path);
@@ -259,8 +278,7 @@ private:
             }
             QFile file(target.path);
             if (!file.open(QIODevice::ReadOnly)) {
-                out += frame.config.errorText +
-                       hiddenReason(QStringLiteral("include ") + what + QStringLiteral(": ") + file.errorString());
+                out += failure(frame, QStringLiteral("include ") + what + QStringLiteral(": ") + file.errorString());
                 continue;
             }
             const QString text = textFromFileBytes(file.readAll());
@@ -321,13 +339,10 @@ private:
                 frame.config.timeFormat = a.value;
             } else if (a.name == QLatin1String("errmsg")) {
                 frame.config.errorText = a.value;
-            } else if (a.name == QLatin1String("sizefmt") && a.value.compare(QLatin1String("bytes"), Qt::CaseInsensitive) == 0) {
-                frame.config.abbreviatedSizes = false;
-            } else if (a.name == QLatin1String("sizefmt") && a.value.compare(QLatin1String("abbrev"), Qt::CaseInsensitive) == 0) {
-                frame.config.abbreviatedSizes = true;
+            } else if (a.name == QLatin1String("sizefmt") && isOneOf(a.value, {"bytes", "abbrev"})) {
+                frame.config.abbreviatedSizes = a.value.compare(QLatin1String("abbrev"), Qt::CaseInsensitive) == 0;
             } else {
-                out += frame.config.errorText + hiddenReason(QStringLiteral("config ") + a.name + QStringLiteral("=\"") +
-                                                             a.value + QStringLiteral("\" is not understood"));
+                out += failure(frame, QStringLiteral("config ") + written(a) + QStringLiteral(" is not understood"));
             }
         }
     }
@@ -340,8 +355,7 @@ private:
                 continue;
             const Target target = resolve(a, frame);
             if (target.path.isEmpty()) {
-                out += frame.config.errorText + hiddenReason(d.name + QLatin1Char(' ') + a.name + QStringLiteral("=\"") +
-                                                             a.value + QStringLiteral("\": ") + target.problem);
+                out += failure(frame, d.name + QLatin1Char(' ') + written(a) + QStringLiteral(": ") + target.problem);
                 continue;
             }
             const QFileInfo info(target.path);
@@ -361,7 +375,8 @@ private:
             return {{}, QStringLiteral("the page has no folder to include from")};
         QString path;
         if (a.name == QLatin1String("file")) {
-            const QStringList parts = QString(a.value).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'));
+            const QStringList parts =
+                QString(a.value).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'));
             if (a.value.isEmpty() || QDir::isAbsolutePath(a.value) || parts.contains(QLatin1String("..")))
                 return {{}, QStringLiteral("a file path may be neither empty, absolute nor lead upwards")};
             path = frame.folder + QLatin1Char('/') + a.value;

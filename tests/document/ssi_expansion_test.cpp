@@ -103,10 +103,11 @@ TEST_F(SsiExpansionTest, DirectivesGiveWhatTheServerWouldPrint)
         {"an include's configuration stays in it",
          "<!--#include file=\"inc/timefmt.html\" -->|<!--#echo var=\"DATE_GMT\" -->",
          "2024|Tuesday, 05-Mar-2024 14:03:01 GMT"},
-        {"flastmod in the local zone", "<!--#config timefmt=\"%d %b %Y %H:%M\" --><!--#flastmod file=\"inc/leaf.html\" -->",
-         "01 Feb 2020 09:30"},
+        {"flastmod in the local zone",
+         "<!--#config timefmt=\"%d %b %Y %H:%M\" --><!--#flastmod file=\"inc/leaf.html\" -->", "01 Feb 2020 09:30"},
         {"last modified of an included file, and of a page not saved yet",
-         "<!--#include virtual=\"/inc/stamped.html\" --> <!--#config timefmt=\"%Y\" --><!--#echo var=\"LAST_MODIFIED\" -->",
+         "<!--#include virtual=\"/inc/stamped.html\" --> "
+         "<!--#config timefmt=\"%Y\" --><!--#echo var=\"LAST_MODIFIED\" -->",
          "2020-02-01 2024"},
         {"fsize abbreviated by default", "<!--#fsize file=\"inc/2k.bin\" -->", "2.0K"},
         {"fsize in bytes", "<!--#config sizefmt=\"bytes\" --><!--#fsize virtual=\"/inc/2k.bin\" -->", "2,048"},
@@ -159,8 +160,8 @@ TEST_F(SsiExpansionTest, CyclesAndDeepNestingStopWithAVisibleNote)
     EXPECT_TRUE(cycle.contains(QLatin1String("a cycle"))) << cycle.toStdString();
 
     write("/site/self.shtml", "x");
-    const QString self =
-        expandServerIncludes(QStringLiteral("me<!--#include virtual=\"/self.shtml\" -->"), site(QStringLiteral("self.shtml")));
+    const QString self = expandServerIncludes(QStringLiteral("me<!--#include virtual=\"/self.shtml\" -->"),
+                                              site(QStringLiteral("self.shtml")));
     EXPECT_TRUE(self.startsWith(QLatin1String("me<span"))) << self.toStdString();
     EXPECT_TRUE(self.contains(QLatin1String("a cycle")));
 
@@ -182,7 +183,8 @@ TEST_F(SsiExpansionTest, CyclesAndDeepNestingStopWithAVisibleNote)
 TEST_F(SsiExpansionTest, ExecIsNeverRun)
 {
     const QString marker = dir.path() + QStringLiteral("/ran");
-    const QString page = QStringLiteral("<p><!--#exec cmd=\"touch %1\" --></p><!--#exec cgi=\"/cgi-bin/x.cgi\" -->").arg(marker);
+    const QString page =
+        QStringLiteral("<p><!--#exec cmd=\"touch %1\" --></p><!--#exec cgi=\"/cgi-bin/x.cgi\" -->").arg(marker);
     const QString out = expandServerIncludes(page, site());
     EXPECT_FALSE(QFile::exists(marker));
     EXPECT_TRUE(out.startsWith(QLatin1String("<p><span"))) << out.toStdString();
