@@ -65,6 +65,13 @@ QByteArray fileBytesInEncoding(const QByteArray &editorBytes, TextEncoding encod
     return encodeUtf16(decodeUtf8(editorBytes), isBigEndian(encoding));
 }
 
+QString textFromFileBytes(const QByteArray &file)
+{
+    const TextEncoding encoding = detectEncoding(file);
+    const QByteArray held = editorBytesFromFile(file, encoding);
+    return heldAsUtf8(encoding) ? QString::fromUtf8(held) : QString::fromLatin1(held);
+}
+
 qint64 largestEditableFile(qint64 availableMemory)
 {
     // The file's bytes, their line-break-normalised copy, the editor's text

@@ -31,6 +31,8 @@ TextEncoding detectEncoding(const QByteArray &bytes);
 // File bytes in `encoding` as the editor's 8-bit or UTF-8 bytes, and back.
 QByteArray editorBytesFromFile(const QByteArray &file, TextEncoding encoding);
 QByteArray fileBytesInEncoding(const QByteArray &editorBytes, TextEncoding encoding);
+// A file's bytes as text, decoded as the editor reads them.
+QString textFromFileBytes(const QByteArray &file);
 
 // The largest file the editor is asked to hold, in bytes: the editor keeps
 // about four times a file's size while loading it, and cannot address more

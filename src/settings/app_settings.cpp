@@ -87,6 +87,7 @@ EditorSettings editorSettings(const AppSettings &s)
     e.extraLineSpacing = s.number(Setting::ExtraLineSpacing);
     e.autoComplete = s.flag(Setting::AutoComplete);
     e.livePreview = s.flag(Setting::LivePreview);
+    e.expandIncludesAlways = s.flag(Setting::ExpandIncludesAlways);
     e.inlineCoding = s.flag(Setting::InlineCoding);
     e.autoIndent = s.flag(Setting::AutoIndent);
     e.smartTabs = s.flag(Setting::SmartTabs);

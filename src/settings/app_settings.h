@@ -76,6 +76,7 @@ struct EditorSettings {
     bool gutter = false;
     bool spellCheck = false;
     bool livePreview = false;
+    bool expandIncludesAlways = false; // in the preview of pages of every name
     QString imageEditor;      // program path; empty: none
     QString imageEditorTitle; // the menu item's caption suffix
     QString defaultLayerTag = QStringLiteral("div"); // the element of layers drawn on the visual layer canvas

@@ -49,6 +49,9 @@ const SettingRow kNamedRows[] = {
     {Root, "Live Preview", T::Flag},
     // The host the web update asks for its control file.
     {Root, "Update Server", T::Text, "update.tagloom.org", nullptr, isNonBlank},
+    // The preview expands server-side includes of .shtml, .shtm and .stm
+    // pages always; of every other page only with this on.
+    {Root, "Expand Includes In Preview", T::Flag},
     {Tidy, "In-Line Tags", T::Text},
     {Tidy, "Empty Tags", T::Text},
     {Tidy, "Block-Level Tags", T::Text},

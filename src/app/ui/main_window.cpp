@@ -261,6 +261,7 @@ DocumentWindow *MainWindow::addDocumentWindow()
             context.schemes.insert(language, readScheme(*m_options.userStore, language));
     context.commands = m_commands.get();
     context.spellChecker = [this]() -> SpellChecker & { return spellChecker(); };
+    context.openSiteFolder = [this] { return openSiteFolder(); };
     context.commandHooks.statusMessage = [this](const QString &text) { m_helpPanel->setText(text); };
     context.commandHooks.resultsLine = [this](const QString &line) { m_sidePanel->results()->appendPlainText(line); };
     context.commandHooks.activeEditor = [this]() -> CodeEditor * {

@@ -159,6 +159,9 @@ QWidget *PreferencesDialog::makeInterfacePage()
     layout->addWidget(addFlag(Setting::SpellCheck, QStringLiteral("Enabled Office-97 Compatible Spell Check"), page));
     layout->addWidget(addFlag(Setting::Dreamweaver, QStringLiteral("Enable Dreamweaver Integration"), page));
     layout->addWidget(addFlag(Setting::MinimizeOnPreview, QStringLiteral("Minimize Tagloom on Browser Preview"), page));
+    // Pages named .shtml, .shtm or .stm are always previewed with their includes.
+    layout->addWidget(addFlag(Setting::ExpandIncludesAlways,
+                              QStringLiteral("Expand server-side includes in the preview of all pages"), page));
 
     auto *backup = new QGroupBox(page);
     auto *backupLayout = new QGridLayout(backup);
@@ -426,6 +429,7 @@ void PreferencesDialog::accept()
         for (Setting s : kTextsLast)
             root.setText(nameOf(s), fieldText(s));
         root.setFlag(nameOf(Setting::SpellCheck), m_flags.value(Setting::SpellCheck)->isChecked());
+        root.setFlag(nameOf(Setting::ExpandIncludesAlways), m_flags.value(Setting::ExpandIncludesAlways)->isChecked());
     }
     if (m_hooks.readAllSettings)
         m_hooks.readAllSettings();

@@ -16,6 +16,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -55,6 +56,8 @@ struct DocumentContext {
     EditorCommandHooks commandHooks;
     // The spell checker shared by all windows, made on first use.
     std::function<SpellChecker &()> spellChecker;
+    // The local folder of the open site, empty when none is (may be null).
+    std::function<QString()> openSiteFolder;
 };
 
 class DocumentWindow : public QWidget {
@@ -164,6 +167,12 @@ private:
     // the preview copy, written now; empty (after saying why) when the copy
     // cannot be written.
     QString previewFile();
+    // The page text with its server-side includes expanded, when the
+    // document's name or the option asks for that and it holds any; nothing
+    // when it is to be shown as it is (also when expanded it would be too
+    // large to hand to the page engine as a text).
+    std::optional<QString> withIncludesExpanded(const QString &page) const;
+    bool expandsIncludes() const;
     void setLivePreview(bool on);
     void refreshLivePreview();
     void onDisplayModeChanged();

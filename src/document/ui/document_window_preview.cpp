@@ -7,6 +7,7 @@
 #include "base/file_io.h"
 #include "base/ui/messages.h"
 #include "document/ui/code_editor.h"
+#include "document/ssi_expansion.h"
 #include "document/ui/preview_pane.h"
 #include "settings/setting_rows.h"
 #include "settings/settings_store.h"
@@ -27,7 +28,46 @@ constexpr int LiveDelayMs = 400;
 // previewed from its file.
 constexpr qsizetype LiveTextLimit = 1'500'000;
 
+// Relative pictures and style sheets resolve against the page's own folder,
+// as they will on the web.
+QUrl folderUrl(const QString &folder)
+{
+    return QUrl::fromLocalFile(QDir(folder).absolutePath() + QLatin1Char('/'));
+}
+
+// The saved page as the editor would read it; empty when it is too large to
+// be handed to the engine as a text anyway.
+QString savedPageText(const QString &file)
+{
+    if (QFileInfo(file).size() > LiveTextLimit * 4)
+        return QString();
+    const Result<QByteArray> bytes = readWholeFile(file);
+    return bytes ? textFromFileBytes(*bytes) : QString();
+}
+
 } // namespace
+
+bool DocumentWindow::expandsIncludes() const
+{
+    return m_context.settings.expandIncludesAlways || isServerParsedName(fileName());
+}
+
+std::optional<QString> DocumentWindow::withIncludesExpanded(const QString &page) const
+{
+    if (!expandsIncludes() || !holdsServerDirectives(page))
+        return std::nullopt;
+    IncludeSite site;
+    site.pagePath = fileName();
+    site.pageFolder = fileName().isEmpty() ? m_context.dataFolder : QFileInfo(fileName()).absolutePath();
+    site.root = includeRootFor(site.pagePath, site.pageFolder,
+                               m_context.openSiteFolder ? m_context.openSiteFolder() : QString());
+    // Room for the rest of the page after the last include that fits.
+    site.maxLength = LiveTextLimit - LiveTextLimit / 8;
+    QString expanded = expandServerIncludes(page, site);
+    if (expanded.size() > LiveTextLimit)
+        return std::nullopt;
+    return expanded;
+}
 
 QString DocumentWindow::previewFile()
 {
@@ -45,8 +85,18 @@ QString DocumentWindow::previewFile()
 void DocumentWindow::previewInWindow()
 {
     const QString file = previewFile();
-    if (!file.isEmpty())
-        m_preview->showFile(file);
+    if (file.isEmpty())
+        return;
+    if (expandsIncludes()) {
+        const QString page = !fileName().isEmpty()                 ? savedPageText(file)
+                             : m_editor->length() > LiveTextLimit ? QString()
+                                                                  : m_editor->allText();
+        if (const std::optional<QString> expanded = withIncludesExpanded(page)) {
+            m_preview->showText(*expanded, folderUrl(QFileInfo(file).absolutePath()));
+            return;
+        }
+    }
+    m_preview->showFile(file);
 }
 
 void DocumentWindow::setLivePreview(bool on)
@@ -82,17 +132,15 @@ void DocumentWindow::refreshLivePreview()
 {
     if (!m_livePreview || !m_livePreview->isVisible() || m_loading)
         return;
-    // Relative pictures and style sheets resolve against the document's own
-    // folder, as they will on the web.
     const QString folder = fileName().isEmpty() ? m_context.dataFolder : QFileInfo(fileName()).absolutePath();
-    const QUrl base = QUrl::fromLocalFile(QDir(folder).absolutePath() + QLatin1Char('/'));
     if (m_editor->isLargeDocument() || m_editor->length() > LiveTextLimit) {
         const QString file = previewFile();
         if (!file.isEmpty())
             m_livePreview->showFile(file);
         return;
     }
-    m_livePreview->showText(m_editor->allText(), base);
+    const QString text = m_editor->allText();
+    m_livePreview->showText(withIncludesExpanded(text).value_or(text), folderUrl(folder));
 }
 
 } // namespace tagloom

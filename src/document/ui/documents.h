@@ -35,6 +35,14 @@ public:
     // A new document window coloured as HTML (a generated page goes into
     // it): its editor, or nullptr when none could be made.
     EditorOperations *newHtmlEditor();
+
+    // The local folder of the site profile open in the site manager (empty
+    // while none is): pages inside it take it as their site's root.
+    const QString &openSiteFolder() const { return m_openSiteFolder; }
+    void setOpenSiteFolder(const QString &folder) { m_openSiteFolder = folder; }
+
+private:
+    QString m_openSiteFolder;
 };
 
 } // namespace tagloom

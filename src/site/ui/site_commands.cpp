@@ -62,13 +62,17 @@ void registerSiteCommands(CommandRegistry &registry, Documents &documents)
     auto client = std::make_shared<OnFirstUse<SiteClientWindow>>(
         [&documents] { return new SiteClientWindow(documents.dialogParent()); });
     auto manager = std::make_shared<OnFirstUse<SiteManagerWindow>>([&documents, client] {
-        return new SiteManagerWindow(
+        auto *window = new SiteManagerWindow(
             documents.dataFolder(),
             [client](const SiteConnection &connection) {
                 client->get()->setConnection(connection);
                 showAndRaise(client->get());
             },
             documents.dialogParent());
+        // Pages inside the open site take its folder as their root.
+        QObject::connect(window, &SiteManagerWindow::siteOpened,
+                         [&documents](const QString &folder) { documents.setOpenSiteFolder(folder); });
+        return window;
     });
     registry.add(QStringLiteral("Tools.Site.Administer"), [manager] { showAndRaise(manager->get()); });
     registry.add(QStringLiteral("Tools.Site.Client"), [client] { showAndRaise(client->get()); });

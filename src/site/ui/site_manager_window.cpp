@@ -160,6 +160,7 @@ void SiteManagerWindow::clearFields()
     setFields(SiteProfile());
     m_modified = false;
     m_currentPath.clear();
+    emit siteOpened(QString());
 }
 
 bool SiteManagerWindow::saveFirstIfWanted()
@@ -196,6 +197,7 @@ void SiteManagerWindow::load(const QString &path)
     readProfileInto(*bytes, profile);
     setFields(profile);
     m_modified = false;
+    emit siteOpened(profile.filesLocation);
 }
 
 void SiteManagerWindow::newProfile()
@@ -243,6 +245,7 @@ void SiteManagerWindow::handOnProfile()
         showMessage(this, MessageKind::Error, QString(), result.error);
         return;
     }
+    emit siteOpened(result.connection.localDir);
     if (m_handOn)
         m_handOn(result.connection);
     hide();

@@ -35,6 +35,11 @@ public:
     void handOnProfile();
     void refreshList();
 
+signals:
+    // The local folder of the profile now open (loaded, or handed to the
+    // site client); empty once none is.
+    void siteOpened(const QString &localFolder);
+
 protected:
     void showEvent(QShowEvent *event) override;
 

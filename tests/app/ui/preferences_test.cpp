@@ -93,6 +93,22 @@ TEST_F(PreferencesTest, UntickingMinimizeStoresTheEmptyText)
     EXPECT_EQ(storedRoot("Auto Indent"), QStringLiteral("True")); // the rest as it was
 }
 
+TEST_F(PreferencesTest, ExpandingIncludesInEveryPreviewIsStoredAndTakenByNewWindows)
+{
+    PreferencesDialog &dialog = open();
+    QCheckBox *expand = dialog.flagBox(Setting::ExpandIncludesAlways);
+    ASSERT_NE(expand, nullptr);
+    EXPECT_EQ(expand->text(), QStringLiteral("Expand server-side includes in the preview of all pages"));
+    EXPECT_FALSE(expand->isChecked());
+    expand->setChecked(true);
+    pressOk(dialog);
+    EXPECT_EQ(storedRoot("Expand Includes In Preview"), QStringLiteral("True"));
+    DocumentWindow *doc = window->NewDocument();
+    ASSERT_TRUE(doc);
+    EXPECT_TRUE(doc->settings().expandIncludesAlways);
+    EXPECT_TRUE(open().flagBox(Setting::ExpandIncludesAlways)->isChecked());
+}
+
 TEST_F(PreferencesTest, CompletionBoxesEnableTheirListsAtOnceAndOkWritesBothLists)
 {
     PreferencesDialog &dialog = open();

@@ -8,6 +8,7 @@
 #include "document/ui/preview_pane.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -26,9 +27,11 @@ bool engineLoaded()
 
 class PreviewTest : public ::testing::Test {
 protected:
-    std::unique_ptr<DocumentWindow> make()
+    std::unique_ptr<DocumentWindow> make(const EditorSettings &settings = {}, const QString &openSite = QString())
     {
         DocumentContext context;
+        context.settings = settings;
+        context.openSiteFolder = [openSite] { return openSite; };
         context.dataFolder = folder.path();
         context.spellChecker = [this]() -> SpellChecker & { return checker; };
         auto doc = std::make_unique<DocumentWindow>(std::move(context));
@@ -87,6 +90,76 @@ TEST_F(PreviewTest, ASavedPageShowsItsFileAsSavedAndLivePreviewShowsTheTyping)
     EXPECT_EQ(shownText(doc->livePreview()), QStringLiteral("Typed on"));
     doc->livePreviewBox()->setChecked(false);
     EXPECT_FALSE(doc->livePreview()->isVisible());
+}
+
+// A site whose page in a sub-folder includes a file beside it and one from
+// the site's top.
+class IncludePreviewTest : public PreviewTest {
+protected:
+    void SetUp() override
+    {
+        site = folder.path() + QStringLiteral("/site");
+        ASSERT_TRUE(QDir().mkpath(site + QStringLiteral("/sub")));
+        test::writeBytes(site + QStringLiteral("/top.html"), "Top");
+        test::writeBytes(site + QStringLiteral("/sub/part.html"), "<b>Part</b>");
+    }
+    QString page(const char *name)
+    {
+        const QString path = site + QStringLiteral("/sub/") + QLatin1String(name);
+        test::writeBytes(path, kPage);
+        return path;
+    }
+    static constexpr char kPage[] =
+        "<p>Page <!--#include file=\"part.html\" --> <!--#include virtual=\"/top.html\" --></p>";
+    QString site;
+};
+
+TEST_F(IncludePreviewTest, AnShtmlPageIsPreviewedExpandedAndTheDocumentStaysAsItIs)
+{
+    const QString path = page("page.shtml");
+    auto doc = make({}, site);
+    ASSERT_EQ(doc->LoadDocument(path), DocumentWindow::LoadResult::Loaded);
+    const QString before = doc->editor()->allText();
+    doc->pageTabs()->setCurrentWidget(doc->preview());
+    EXPECT_EQ(shownText(doc->preview()), QStringLiteral("Page Part Top"));
+    EXPECT_EQ(doc->editor()->allText(), before);
+    EXPECT_FALSE(doc->isModified());
+
+    doc->pageTabs()->setCurrentIndex(0);
+    doc->livePreviewBox()->setChecked(true);
+    ASSERT_NE(doc->livePreview(), nullptr);
+    EXPECT_EQ(shownText(doc->livePreview()), QStringLiteral("Page Part Top"));
+    const QString typed = QStringLiteral("<p>Live <!--#include file=\"part.html\" --></p>");
+    doc->editor()->setText(typed);
+    EXPECT_EQ(shownText(doc->livePreview()), QStringLiteral("Live Part"));
+    EXPECT_EQ(doc->editor()->allText(), typed);
+    EXPECT_EQ(readWholeFile(path).value.value_or(QByteArray()), QByteArray(kPage));
+}
+
+TEST_F(IncludePreviewTest, VirtualPathsStartAtThePagesFolderWithoutAnOpenSite)
+{
+    auto doc = make();
+    ASSERT_EQ(doc->LoadDocument(page("page.shtml")), DocumentWindow::LoadResult::Loaded);
+    doc->pageTabs()->setCurrentWidget(doc->preview());
+    EXPECT_EQ(shownText(doc->preview()),
+              QStringLiteral("Page Part [an error occurred while processing this directive]"));
+}
+
+TEST_F(IncludePreviewTest, OtherPagesAreExpandedOnlyWithTheOption)
+{
+    const QString path = page("page.html");
+    {
+        auto doc = make({}, site);
+        ASSERT_EQ(doc->LoadDocument(path), DocumentWindow::LoadResult::Loaded);
+        doc->pageTabs()->setCurrentWidget(doc->preview());
+        EXPECT_FALSE(shownText(doc->preview()).contains(QLatin1String("Part")));
+    }
+    EditorSettings always;
+    always.expandIncludesAlways = true;
+    auto doc = make(always, site);
+    ASSERT_EQ(doc->LoadDocument(path), DocumentWindow::LoadResult::Loaded);
+    doc->pageTabs()->setCurrentWidget(doc->preview());
+    EXPECT_EQ(shownText(doc->preview()), QStringLiteral("Page Part Top"));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "site/ui/site_fixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -136,6 +137,21 @@ TEST_F(SiteManagerTest, LoadHandsTheProfileToTheClient)
     ASSERT_NE(c, nullptr);
     EXPECT_TRUE(c->isVisible());
     EXPECT_EQ(c->localFolder(), site.path());
+}
+
+TEST_F(SiteManagerTest, TheLoadedProfileIsTheOpenSiteUntilANewOne)
+{
+    QDir().mkpath(projects());
+    writeProfile("a.tlp", "<PROJECT OWNER=\"x\" DIRECTORY=\"/w/site-a\">");
+    writeProfile("b.tlp", "<PROJECT OWNER=\"y\" DIRECTORY=\"/w/site-b\">");
+    SiteManagerWindow *w = manager();
+    EXPECT_EQ(openSiteFolder(), QString());
+    w->loadClicked(projects() + "/a.tlp");
+    EXPECT_EQ(openSiteFolder(), "/w/site-a");
+    w->loadClicked(projects() + "/b.tlp");
+    EXPECT_EQ(openSiteFolder(), "/w/site-b");
+    w->newProfile();
+    EXPECT_EQ(openSiteFolder(), QString());
 }
 
 } // namespace
