@@ -49,6 +49,8 @@ const SettingRow kNamedRows[] = {
     {Root, "Live Preview", T::Flag},
     // The host the web update asks for its control file.
     {Root, "Update Server", T::Text, "update.tagloom.org", nullptr, isNonBlank},
+    // The table the document analysis checks pages against.
+    {Root, "Analysis Rules", T::Text, "HTML 4", nullptr, isAnalysisRulesName},
     {Tidy, "In-Line Tags", T::Text},
     {Tidy, "Empty Tags", T::Text},
     {Tidy, "Block-Level Tags", T::Text},
@@ -176,6 +178,11 @@ bool isDecimalInteger(const QString &text)
 }
 
 bool isNonBlank(const QString &text) { return !text.trimmed().isEmpty(); }
+
+bool isAnalysisRulesName(const QString &text)
+{
+    return text == QLatin1String("HTML 4") || text == QLatin1String("HTML 5");
+}
 
 bool isEditorFont(const QString &text)
 {
