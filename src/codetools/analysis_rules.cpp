@@ -188,10 +188,6 @@ struct RuleTable::Names {
     std::vector<std::uint64_t> permitted;
     std::vector<std::uint64_t> obsolete;
 
-    static bool test(const std::vector<std::uint64_t> &bits, size_t row, size_t words, int attribute)
-    {
-        return (bits[row * words + size_t(attribute) / 64] >> (size_t(attribute) % 64)) & 1u;
-    }
     static void set(std::vector<std::uint64_t> &bits, size_t row, size_t words, int attribute)
     {
         bits[row * words + size_t(attribute) / 64] |= std::uint64_t(1) << (size_t(attribute) % 64);
@@ -248,6 +244,7 @@ void RuleTable::addSuperseded(const QByteArray &element)
 void RuleTable::addForeign(const QByteArray &element)
 {
     m_names->foreign.add(element);
+    m_hasForeign = true;
 }
 
 void RuleTable::finish()
@@ -307,9 +304,11 @@ RuleTable::Verdict RuleTable::verdict(int element, Name name) const
     const size_t row = size_t(element);
     const int index = n.attributes.find(name);
     if (index >= 0) {
-        if (Names::test(n.permitted, row, n.words, index))
+        const size_t word = row * n.words + size_t(index) / 64;
+        const std::uint64_t bit = std::uint64_t(1) << (size_t(index) % 64);
+        if (n.permitted[word] & bit)
             return Verdict::Permitted;
-        if (Names::test(n.obsolete, row, n.words, index))
+        if (n.obsolete[word] & bit)
             return Verdict::Obsolete;
     }
     if (n.anyAttribute[row] || (!m_prefixes.empty() && hasGlobalPrefix(name)))
@@ -345,11 +344,6 @@ bool RuleTable::isForeign(QStringView element) const
 bool RuleTable::isForeign(QByteArrayView element) const
 {
     return m_names->foreign.find(element) >= 0;
-}
-
-bool RuleTable::hasForeign() const
-{
-    return m_names->foreign.size() > 0;
 }
 
 const RuleTable &html4Rules()

@@ -38,7 +38,7 @@ public:
     // inside it is checked.
     bool isForeign(QStringView element) const;
     bool isForeign(QByteArrayView element) const;
-    bool hasForeign() const;
+    bool hasForeign() const { return m_hasForeign; }
     // Whether "<br/>" and "<input disabled />" close a tag rather than name
     // an attribute "/".
     bool selfClosingSlash() const { return m_selfClosingSlash; }
@@ -66,6 +66,7 @@ private:
 
     std::unique_ptr<Names> m_names;
     std::vector<QByteArray> m_prefixes;
+    bool m_hasForeign = false;
     bool m_selfClosingSlash = false;
 };
 

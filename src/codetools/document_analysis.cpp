@@ -33,7 +33,10 @@ class TagChecker {
 public:
     using String = std::basic_string<Char>;
 
-    explicit TagChecker(const RuleTable &rules = html4Rules()) : m_rules(&rules) {}
+    explicit TagChecker(const RuleTable &rules = html4Rules())
+        : m_rules(&rules), m_foreign(rules.hasForeign()), m_slash(rules.selfClosingSlash())
+    {
+    }
 
     template <typename Report>
     void check(const Char *raw, qsizetype n, Report &&report)
@@ -41,7 +44,7 @@ public:
         const qsizetype nameEnd = tag_tokens::nameEnd(raw, n);
         upperInto(m_tag, raw, closedName(raw, nameEnd));
         const auto tag = viewOf(m_tag);
-        if (m_rules->hasForeign() && insideForeign(raw, n))
+        if (m_foreign && insideForeign(raw, n))
             return;
         const int rule = m_rules->element(tag);
         if (rule >= 0) {
@@ -49,7 +52,7 @@ public:
             tag_tokens::Token token;
             while (tag_tokens::nextToken(raw, n, at, token)) {
                 qsizetype end = token.nameEnd;
-                if (m_rules->selfClosingSlash() && at >= n && token.nameEnd == token.end &&
+                if (m_slash && at >= n && token.nameEnd == token.end &&
                     raw[end - 1] == Char('/')) { // "<br />", "<input disabled/>"
                     if (--end == token.start)
                         continue;
@@ -80,7 +83,7 @@ private:
     // The name's length without the "/" of "<br/>" where the rules read it so.
     qsizetype closedName(const Char *raw, qsizetype nameEnd) const
     {
-        return m_rules->selfClosingSlash() && nameEnd > 1 && raw[nameEnd - 1] == Char('/') ? nameEnd - 1 : nameEnd;
+        return m_slash && nameEnd > 1 && raw[nameEnd - 1] == Char('/') ? nameEnd - 1 : nameEnd;
     }
 
     // Whether `tag` stands inside SVG or MathML (its own tags included);
@@ -130,6 +133,8 @@ private:
     static constexpr const char *kDeprecated = "Deprecated";
 
     const RuleTable *m_rules;
+    bool m_foreign; // the rules have SVG and MathML to pass over
+    bool m_slash;   // the rules read "<br/>" as a closed tag
     int m_foreignDepth = 0; // open SVG and MathML elements
     String m_tag;       // the tag's name, upper-cased
     String m_attribute; // the parameter's name, upper-cased
