@@ -1,5 +1,7 @@
-// The tokenizer and the document analysis over real pages and over one 50 MB line.
+// The tokenizer and the document analysis (HTML 4 and HTML 5 tables) over
+// real pages and over one 50 MB line.
 #include "codetools/document_analysis.h"
+#include "codetools/html5_rules.h"
 #include "codetools/html_parser.h"
 #include "html_corpus.h"
 #include "base/text_codec.h"
@@ -31,9 +33,21 @@ void tokenize(benchmark::State &state, const QByteArray &input)
     });
 }
 
-void analyse(benchmark::State &state, const QByteArray &input)
+void analyse(benchmark::State &state, const QByteArray &input, const tagloom::AnalysisOptions &options = {})
 {
-    measure(state, input.size(), [&input] { benchmark::DoNotOptimize(tagloom::analyseFile(input).size()); });
+    measure(state, input.size(),
+            [&] { benchmark::DoNotOptimize(tagloom::analyseFile(input, options).size()); });
+}
+
+// The HTML 5 table from the data folder beside the program; the benchmark
+// fails rather than measure the one finding that says it is missing.
+bool html5Options(benchmark::State &state, tagloom::AnalysisOptions &options)
+{
+    options.rules = tagloom::AnalysisRules::Html5;
+    const auto rules = tagloom::html5Rules(options.dataFolder);
+    if (!rules)
+        state.SkipWithError(rules.error.toStdString().c_str());
+    return bool(rules);
 }
 
 const QByteArray &installedPages()
@@ -83,5 +97,21 @@ void BM_AnalyseOneLine50MB(benchmark::State &state)
     analyse(state, oneLine50MB());
 }
 BENCHMARK(BM_AnalyseOneLine50MB)->Unit(benchmark::kMillisecond)->Iterations(4);
+
+void BM_AnalyseInstalledPagesHtml5(benchmark::State &state)
+{
+    tagloom::AnalysisOptions options;
+    if (html5Options(state, options))
+        analyse(state, installedPages(), options);
+}
+BENCHMARK(BM_AnalyseInstalledPagesHtml5)->Unit(benchmark::kMillisecond);
+
+void BM_AnalyseOneLine50MBHtml5(benchmark::State &state)
+{
+    tagloom::AnalysisOptions options;
+    if (html5Options(state, options))
+        analyse(state, oneLine50MB(), options);
+}
+BENCHMARK(BM_AnalyseOneLine50MBHtml5)->Unit(benchmark::kMillisecond)->Iterations(4);
 
 } // namespace

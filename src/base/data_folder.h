@@ -82,6 +82,7 @@ inline constexpr char Projects[] = "/Projects/";
 inline constexpr char PreviewCopy[] = "/Tmp.htm";
 inline constexpr char BrowserCopy[] = "/Prt335.htm";
 inline constexpr char AnalysisWork[] = "/tglm_anls.tlx";
+inline constexpr char Html5Rules[] = "/Rules/html5.txt";
 inline constexpr char CleanerWork[] = "/tidy.tmp";
 inline constexpr char CompressorWork[] = "/Compr.tmp";
 inline constexpr char RtfWork[] = "/TempRtf.rtf";

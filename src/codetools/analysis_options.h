@@ -2,6 +2,8 @@
 // The choices a user makes for the document analysis. The defaults check a
 // page exactly as the analysis always has.
 
+#include <QString>
+
 namespace tagloom {
 
 // Which element and attribute table a page is checked against.
@@ -15,6 +17,8 @@ struct AnalysisOptions {
     // Server-side code (PHP, ASP, ColdFusion comments, SSI directives) is
     // passed over wherever it stands, so nothing inside it is reported.
     bool skipServerCode = false;
+    // Where the HTML 5 table is read from; empty: the program's own data folder.
+    QString dataFolder;
 };
 
 } // namespace tagloom

@@ -1,10 +1,8 @@
 #include "codetools/analysis_rules.h"
 
-#include <QByteArray>
 #include <QList>
 #include <algorithm>
-#include <bitset>
-#include <vector>
+#include <cstdint>
 
 namespace tagloom {
 
@@ -165,93 +163,215 @@ private:
     qsizetype m_longest = 0;
 };
 
-constexpr size_t kMaxAttributes = 128;
+char16_t unitAt(QStringView name, qsizetype i)
+{
+    return name[i].unicode();
+}
+char16_t unitAt(QByteArrayView name, qsizetype i)
+{
+    return static_cast<unsigned char>(name[i]);
+}
 
 } // namespace
 
-struct ElementRule {
-    std::bitset<kMaxAttributes> attributes; // by index in the attribute table
-};
-
-namespace {
-
-struct RuleTable {
-    NameTable elements;             // elements with a rule
-    std::vector<ElementRule> rules; // by index in `elements`
-    NameTable attributes;           // every attribute some rule names
+struct RuleTable::Names {
+    NameTable elements;   // elements with a rule
+    NameTable attributes; // every attribute some rule names
     NameTable superseded;
+    NameTable foreign;
+    std::vector<std::vector<int>> permittedLists; // by element, while building
+    std::vector<std::vector<int>> obsoleteLists;
+    std::vector<int> globals;
+    std::vector<char> anyAttribute; // by element
+    // One row of bits per element, indexed by attribute, once finished.
+    size_t words = 0;
+    std::vector<std::uint64_t> permitted;
+    std::vector<std::uint64_t> obsolete;
 
-    RuleTable()
+    static void set(std::vector<std::uint64_t> &bits, size_t row, size_t words, int attribute)
     {
-        auto addAttributes = [this](std::bitset<kMaxAttributes> &set, auto begin, auto end) {
-            for (auto it = begin; it != end; ++it)
-                set.set(size_t(attributes.add(QByteArray(*it))));
-        };
-        for (const RuleRow &row : kRules) {
-            std::bitset<kMaxAttributes> permitted;
-            for (const QByteArray &a : QByteArray(row.attributes).split(' '))
-                if (!a.isEmpty()) // a row without attributes of its own
-                    permitted.set(size_t(attributes.add(a)));
-            if (row.groups & Common)
-                addAttributes(permitted, std::begin(kCommon), std::end(kCommon));
-            if (row.groups & Form)
-                addAttributes(permitted, std::begin(kForm), std::end(kForm));
-            for (const QByteArray &e : QByteArray(row.elements).split(' ')) {
-                elements.add(e);
-                rules.push_back({permitted});
-            }
-        }
-        Q_ASSERT(attributes.size() <= kMaxAttributes && rules.size() == elements.size());
-        for (const char *name : kSuperseded)
-            superseded.add(QByteArray(name));
+        bits[row * words + size_t(attribute) / 64] |= std::uint64_t(1) << (size_t(attribute) % 64);
     }
 };
 
-const RuleTable &table()
+RuleTable::RuleTable() : m_names(std::make_unique<Names>()) {}
+RuleTable::~RuleTable() = default;
+RuleTable::RuleTable(RuleTable &&) noexcept = default;
+RuleTable &RuleTable::operator=(RuleTable &&) noexcept = default;
+
+int RuleTable::addElement(const QByteArray &name)
 {
-    static const RuleTable t;
-    return t;
+    const int index = m_names->elements.add(name);
+    if (size_t(index) == m_names->permittedLists.size()) {
+        m_names->permittedLists.emplace_back();
+        m_names->obsoleteLists.emplace_back();
+        m_names->anyAttribute.push_back(0);
+    }
+    return index;
 }
 
-} // namespace
+void RuleTable::permit(int element, const QByteArray &attribute)
+{
+    m_names->permittedLists[size_t(element)].push_back(m_names->attributes.add(attribute));
+}
+
+void RuleTable::markObsolete(int element, const QByteArray &attribute)
+{
+    m_names->obsoleteLists[size_t(element)].push_back(m_names->attributes.add(attribute));
+}
+
+void RuleTable::permitAnyAttribute(int element)
+{
+    m_names->anyAttribute[size_t(element)] = 1;
+}
+
+void RuleTable::addGlobal(const QByteArray &attribute)
+{
+    m_names->globals.push_back(m_names->attributes.add(attribute));
+}
+
+void RuleTable::addGlobalPrefix(const QByteArray &prefix)
+{
+    if (!prefix.isEmpty() && std::find(m_prefixes.begin(), m_prefixes.end(), prefix) == m_prefixes.end())
+        m_prefixes.push_back(prefix);
+}
+
+void RuleTable::addSuperseded(const QByteArray &element)
+{
+    m_names->superseded.add(element);
+}
+
+void RuleTable::addForeign(const QByteArray &element)
+{
+    m_names->foreign.add(element);
+    m_hasForeign = true;
+}
+
+void RuleTable::finish()
+{
+    Names &n = *m_names;
+    const size_t rows = n.elements.size();
+    n.words = (n.attributes.size() + 63) / 64;
+    n.permitted.assign(rows * n.words, 0);
+    n.obsolete.assign(rows * n.words, 0);
+    for (size_t row = 0; row < rows; ++row) {
+        for (int a : n.permittedLists[row])
+            Names::set(n.permitted, row, n.words, a);
+        for (int a : n.globals)
+            Names::set(n.permitted, row, n.words, a);
+        for (int a : n.obsoleteLists[row])
+            Names::set(n.obsolete, row, n.words, a);
+    }
+}
+
+size_t RuleTable::elementCount() const
+{
+    return m_names->elements.size();
+}
+
+int RuleTable::element(QStringView name) const
+{
+    return m_names->elements.find(name);
+}
+
+int RuleTable::element(QByteArrayView name) const
+{
+    return m_names->elements.find(name);
+}
 
 template <typename Name>
-const ElementRule *findRule(Name element)
+bool RuleTable::hasGlobalPrefix(Name name) const
 {
-    const int index = table().elements.find(element);
-    return index < 0 ? nullptr : &table().rules[size_t(index)];
+    for (const QByteArray &prefix : m_prefixes) {
+        if (name.size() <= prefix.size())
+            continue;
+        qsizetype i = 0;
+        while (i < prefix.size() && unitAt(name, i) == char16_t(static_cast<unsigned char>(prefix[i])))
+            ++i;
+        if (i == prefix.size())
+            return true;
+    }
+    return false;
 }
 
-const ElementRule *findElementRule(QStringView element)
+// Permitted (its own or a global attribute) before obsolete, so that a
+// table may keep an attribute for one element that it retires on another;
+// then any attribute where the element takes any, then the global prefixes.
+template <typename Name>
+RuleTable::Verdict RuleTable::verdict(int element, Name name) const
 {
-    return findRule(element);
+    const Names &n = *m_names;
+    const size_t row = size_t(element);
+    const int index = n.attributes.find(name);
+    if (index >= 0) {
+        const size_t word = row * n.words + size_t(index) / 64;
+        const std::uint64_t bit = std::uint64_t(1) << (size_t(index) % 64);
+        if (n.permitted[word] & bit)
+            return Verdict::Permitted;
+        if (n.obsolete[word] & bit)
+            return Verdict::Obsolete;
+    }
+    if (n.anyAttribute[row] || (!m_prefixes.empty() && hasGlobalPrefix(name)))
+        return Verdict::Permitted;
+    return Verdict::Unknown;
 }
 
-const ElementRule *findElementRule(QByteArrayView element)
+RuleTable::Verdict RuleTable::attribute(int element, QStringView name) const
 {
-    return findRule(element);
+    return verdict(element, name);
 }
 
-bool attributePermitted(const ElementRule &rule, QStringView attribute)
+RuleTable::Verdict RuleTable::attribute(int element, QByteArrayView name) const
 {
-    const int index = table().attributes.find(attribute);
-    return index >= 0 && rule.attributes.test(size_t(index));
+    return verdict(element, name);
 }
 
-bool attributePermitted(const ElementRule &rule, QByteArrayView attribute)
+bool RuleTable::isSuperseded(QStringView element) const
 {
-    const int index = table().attributes.find(attribute);
-    return index >= 0 && rule.attributes.test(size_t(index));
+    return m_names->superseded.find(element) >= 0;
 }
 
-bool isSupersededElement(QStringView element)
+bool RuleTable::isSuperseded(QByteArrayView element) const
 {
-    return table().superseded.find(element) >= 0;
+    return m_names->superseded.find(element) >= 0;
 }
 
-bool isSupersededElement(QByteArrayView element)
+bool RuleTable::isForeign(QStringView element) const
 {
-    return table().superseded.find(element) >= 0;
+    return m_names->foreign.find(element) >= 0;
+}
+
+bool RuleTable::isForeign(QByteArrayView element) const
+{
+    return m_names->foreign.find(element) >= 0;
+}
+
+const RuleTable &html4Rules()
+{
+    static const RuleTable table = [] {
+        RuleTable t;
+        auto permitAll = [&t](int element, auto begin, auto end) {
+            for (auto it = begin; it != end; ++it)
+                t.permit(element, QByteArray(*it));
+        };
+        for (const RuleRow &row : kRules) {
+            for (const QByteArray &e : QByteArray(row.elements).split(' ')) {
+                const int element = t.addElement(e);
+                for (const QByteArray &a : QByteArray(row.attributes).split(' '))
+                    if (!a.isEmpty()) // a row without attributes of its own
+                        t.permit(element, a);
+                if (row.groups & Common)
+                    permitAll(element, std::begin(kCommon), std::end(kCommon));
+                if (row.groups & Form)
+                    permitAll(element, std::begin(kForm), std::end(kForm));
+            }
+        }
+        for (const char *name : kSuperseded)
+            t.addSuperseded(QByteArray(name));
+        t.finish();
+        return t;
+    }();
+    return table;
 }
 
 } // namespace tagloom

@@ -2,6 +2,7 @@
 
 #include "base/text_codec.h"
 #include "codetools/analysis_rules.h"
+#include "codetools/html5_rules.h"
 #include "codetools/html_parser.h"
 #include "codetools/html_tag_stream.h"
 #include "codetools/tag_tokens.h"
@@ -32,31 +33,75 @@ class TagChecker {
 public:
     using String = std::basic_string<Char>;
 
+    explicit TagChecker(const RuleTable &rules = html4Rules())
+        : m_rules(&rules), m_foreign(rules.hasForeign()), m_slash(rules.selfClosingSlash())
+    {
+    }
+
     template <typename Report>
     void check(const Char *raw, qsizetype n, Report &&report)
     {
         const qsizetype nameEnd = tag_tokens::nameEnd(raw, n);
-        upperInto(m_tag, raw, nameEnd);
+        upperInto(m_tag, raw, closedName(raw, nameEnd));
         const auto tag = viewOf(m_tag);
-        if (const ElementRule *rule = findElementRule(tag)) {
+        if (m_foreign && insideForeign(raw, n))
+            return;
+        const int rule = m_rules->element(tag);
+        if (rule >= 0) {
             qsizetype at = nameEnd < n ? nameEnd + 1 : n;
             tag_tokens::Token token;
             while (tag_tokens::nextToken(raw, n, at, token)) {
-                upperInto(m_attribute, raw + token.start, token.nameEnd - token.start);
+                qsizetype end = token.nameEnd;
+                if (m_slash && at >= n && token.nameEnd == token.end &&
+                    raw[end - 1] == Char('/')) { // "<br />", "<input disabled/>"
+                    if (--end == token.start)
+                        continue;
+                }
+                upperInto(m_attribute, raw + token.start, end - token.start);
                 const auto attribute = viewOf(m_attribute);
-                if (!attributePermitted(*rule, attribute)) {
+                switch (m_rules->attribute(rule, attribute)) {
+                case RuleTable::Verdict::Permitted:
+                    break;
+                case RuleTable::Verdict::Unknown:
                     message({"UNKNOWN PROPERTY: ", &m_attribute, " IN <", &m_tag, ">"});
                     report(attribute, viewOf(m_message), kError);
+                    break;
+                case RuleTable::Verdict::Obsolete:
+                    message({"SUPERCEEDED/DISCONTINUED: ", &m_attribute, " IN <", &m_tag, ">"});
+                    report(attribute, viewOf(m_message), kDeprecated);
+                    break;
                 }
             }
         }
-        if (isSupersededElement(tag)) {
+        if (m_rules->isSuperseded(tag)) {
             message({"SUPERCEEDED/DISCONTINUED: <", &m_tag, ">"});
             report(tag, viewOf(m_message), kDeprecated);
         }
     }
 
 private:
+    // The name's length without the "/" of "<br/>" where the rules read it so.
+    qsizetype closedName(const Char *raw, qsizetype nameEnd) const
+    {
+        return m_slash && nameEnd > 1 && raw[nameEnd - 1] == Char('/') ? nameEnd - 1 : nameEnd;
+    }
+
+    // Whether `tag` stands inside SVG or MathML (its own tags included);
+    // counts their opening and end tags to know where they end.
+    bool insideForeign(const Char *raw, qsizetype n)
+    {
+        const bool end = !m_tag.empty() && m_tag[0] == Char('/');
+        const auto name = end ? viewOf(m_tag).sliced(1) : viewOf(m_tag);
+        if (m_rules->isForeign(name)) {
+            if (end)
+                m_foreignDepth = m_foreignDepth > 0 ? m_foreignDepth - 1 : 0;
+            else if (raw[n - 1] != Char('/'))
+                ++m_foreignDepth;
+            return true;
+        }
+        return m_foreignDepth > 0;
+    }
+
     static void upperInto(String &out, const Char *p, qsizetype n)
     {
         out.assign(p, size_t(n));
@@ -87,6 +132,10 @@ private:
     static constexpr const char *kError = "Error";
     static constexpr const char *kDeprecated = "Deprecated";
 
+    const RuleTable *m_rules;
+    bool m_foreign; // the rules have SVG and MathML to pass over
+    bool m_slash;   // the rules read "<br/>" as a closed tag
+    int m_foreignDepth = 0; // open SVG and MathML elements
     String m_tag;       // the tag's name, upper-cased
     String m_attribute; // the parameter's name, upper-cased
     String m_message;
@@ -96,14 +145,53 @@ private:
 
 class PageAnalysis::Work {
 public:
-    explicit Work(Visit visit)
-        : m_visit(std::move(visit)), m_tags([this](QByteArrayView raw) { checkTag(raw); })
+    Work(Visit visit, const AnalysisOptions &options)
+        : m_visit(std::move(visit)), m_rules(rulesOf(options, m_problem)), m_checker(*m_rules),
+          m_tags([this](QByteArrayView raw) { checkTag(raw); })
     {
     }
-    HtmlTagStream &tags() { return m_tags; }
+    void feed(QByteArrayView bytes)
+    {
+        if (reportedProblem())
+            return;
+        m_tags.feed(bytes);
+    }
+    void finish()
+    {
+        if (!reportedProblem())
+            m_tags.finish();
+    }
     qint64 count() const { return m_count; }
 
 private:
+    // The table `options` choose; when it cannot be had, the HTML 4 table
+    // stands in (unused) and `problem` says why.
+    static std::shared_ptr<const RuleTable> rulesOf(const AnalysisOptions &options, QByteArray &problem)
+    {
+        const std::shared_ptr<const RuleTable> html4(std::shared_ptr<const RuleTable>(), &html4Rules());
+        if (options.rules != AnalysisRules::Html5)
+            return html4;
+        auto html5 = html5Rules(options.dataFolder);
+        if (html5)
+            return *html5;
+        problem = (QStringLiteral("The HTML 5 table could not be read: ") + html5.error).toUtf8();
+        return html4;
+    }
+
+    // Without its table the analysis would pass every page: it says so,
+    // once, in place of any finding, and checks nothing.
+    bool reportedProblem()
+    {
+        if (m_problem.isEmpty())
+            return false;
+        if (!m_problemReported) {
+            m_problemReported = true;
+            ++m_count;
+            m_visit({QByteArrayView("HTML 5"), QByteArrayView(m_problem), QByteArrayView("Error")});
+        }
+        return true;
+    }
+
     void checkTag(QByteArrayView raw)
     {
         m_checker.check(raw.data(), raw.size(), [this](QByteArrayView invalid, QByteArrayView message, const char *type) {
@@ -113,25 +201,28 @@ private:
     }
 
     Visit m_visit;
+    QByteArray m_problem; // why the chosen table cannot be had
+    bool m_problemReported = false;
+    std::shared_ptr<const RuleTable> m_rules;
     TagChecker<char> m_checker;
     HtmlTagStream m_tags;
     qint64 m_count = 0;
 };
 
-PageAnalysis::PageAnalysis(Visit visit, const AnalysisOptions &options) : m_work(std::make_unique<Work>(std::move(visit)))
+PageAnalysis::PageAnalysis(Visit visit, const AnalysisOptions &options)
+    : m_work(std::make_unique<Work>(std::move(visit), options))
 {
-    Q_UNUSED(options); // honoured by the work that follows
 }
 PageAnalysis::~PageAnalysis() = default;
 
 void PageAnalysis::feed(QByteArrayView bytes)
 {
-    m_work->tags().feed(bytes);
+    m_work->feed(bytes);
 }
 
 void PageAnalysis::finish()
 {
-    m_work->tags().finish();
+    m_work->finish();
 }
 
 qint64 PageAnalysis::count() const

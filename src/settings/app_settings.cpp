@@ -43,6 +43,23 @@ void AppSettings::setShortcut(const QString &name, const QString &text)
         m_values[row] = text;
 }
 
+QString storedValue(const SettingsStore &store, Setting setting)
+{
+    const SettingRow &row = settingRows().at(settingIndex(setting));
+    AppSettings one;
+    one.set(setting, store.text(QLatin1String(row.key), QLatin1String(row.name)));
+    return one.value(setting);
+}
+
+Status storeValue(SettingsStore &store, Setting setting, const QString &text)
+{
+    if (store.isReadOnly())
+        return Status::success();
+    const SettingRow &row = settingRows().at(settingIndex(setting));
+    store.setText(QLatin1String(row.key), QLatin1String(row.name), text);
+    return store.flush();
+}
+
 AppSettings readAppSettings(SettingsStore &store)
 {
     AppSettings settings;

@@ -4,6 +4,7 @@
 // the settings asks for its own group of parsed values, with absent or
 // unreadable numbers and fonts already replaced by their fallbacks.
 
+#include "base/result.h"
 #include "settings/setting_rows.h"
 
 #include <QMap>
@@ -45,6 +46,12 @@ private:
 
     QVector<QString> m_values;
 };
+
+// One named setting straight from the store: its stored text when the row's
+// validator takes it, else the row's fallback.
+QString storedValue(const SettingsStore &store, Setting setting);
+// Writes one named setting and flushes the store (nothing for a read-only one).
+Status storeValue(SettingsStore &store, Setting setting, const QString &text);
 
 // Fills AppSettings from the store, opening (and so creating) the keyboard,
 // Tidy, root and Toolbars keys in that order.

@@ -52,6 +52,8 @@ const SettingRow kNamedRows[] = {
     // The preview expands server-side includes of .shtml, .shtm and .stm
     // pages always; of every other page only with this on.
     {Root, "Expand Includes In Preview", T::Flag},
+    // The table the document analysis checks pages against.
+    {Root, "Analysis Rules", T::Text, "HTML 4", nullptr, isAnalysisRulesName},
     {Tidy, "In-Line Tags", T::Text},
     {Tidy, "Empty Tags", T::Text},
     {Tidy, "Block-Level Tags", T::Text},
@@ -179,6 +181,11 @@ bool isDecimalInteger(const QString &text)
 }
 
 bool isNonBlank(const QString &text) { return !text.trimmed().isEmpty(); }
+
+bool isAnalysisRulesName(const QString &text)
+{
+    return text == QLatin1String("HTML 4") || text == QLatin1String("HTML 5");
+}
 
 bool isEditorFont(const QString &text)
 {

@@ -32,7 +32,7 @@ enum class Setting {
     ImageEditor, ImageEditorTitle, DefaultFont, FontSize, GutterWidth, UndoLimit, ExtraLineSpacing,
     Browser4, Browser4Title, Browser5, Browser5Title, Browser6, Browser6Title,
     ProxyAddress, DefaultLayerTag, LivePreview, UpdateServer,
-    ExpandIncludesAlways,
+    ExpandIncludesAlways, AnalysisRules,
     InlineTags, EmptyTags, BlockLevelTags, PreformattedTags,
 };
 
@@ -65,5 +65,7 @@ inline constexpr char FindFirstShortcut[] = "FindFirst";
 bool isDecimalInteger(const QString &text);
 bool isNonBlank(const QString &text);
 bool isEditorFont(const QString &text);
+// "HTML 4" or "HTML 5", the rule tables of the document analysis.
+bool isAnalysisRulesName(const QString &text);
 
 } // namespace tagloom

@@ -65,6 +65,7 @@ public:
     DocumentWindow *newDocument() override { return NewDocument(); }
     QWidget *dialogParent() override { return this; }
     QString dataFolder() const override { return m_options.dataFolder; }
+    SettingsStore *userSettings() const override { return m_options.userStore; }
     QList<DocumentWindow *> documents() const;
     DocumentWindow *NewDocument();
     DocumentWindow *OpenDocumentFile(const QString &path);

@@ -5,17 +5,28 @@
 #include "base/ui/messages.h"
 #include "base/ui/window_placement.h"
 #include "codetools/document_analysis.h"
+#include "settings/app_settings.h"
+#include "settings/settings_store.h"
 
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace tagloom {
 
-AnalysisWindow::AnalysisWindow(QString dataFolder, QWidget *parent)
+namespace {
+
+const char *const kRuleNames[] = {"HTML 4", "HTML 5"};
+
+} // namespace
+
+AnalysisWindow::AnalysisWindow(QString dataFolder, SettingsStore *settings, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint),
-      m_dataFolder(std::move(dataFolder))
+      m_dataFolder(std::move(dataFolder)), m_settings(settings)
 {
     setWindowTitle(QStringLiteral("HTML Document Analysis"));
     resize(510, 223);
@@ -31,9 +42,35 @@ AnalysisWindow::AnalysisWindow(QString dataFolder, QWidget *parent)
     m_results->setShowGrid(false);
     m_results->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    m_rules = new QComboBox(this);
+    m_rules->setObjectName(QStringLiteral("RulesBox"));
+    for (const char *name : kRuleNames)
+        m_rules->addItem(QLatin1String(name));
+    if (m_settings)
+        m_rules->setCurrentText(storedValue(*m_settings, Setting::AnalysisRules));
+    connect(m_rules, &QComboBox::currentIndexChanged, this, &AnalysisWindow::rulesChosen);
+    auto *label = new QLabel(QStringLiteral("Rules:"), this);
+    label->setBuddy(m_rules);
+    auto *bar = new QHBoxLayout;
+    bar->setContentsMargins(4, 2, 4, 2);
+    bar->addWidget(label);
+    bar->addWidget(m_rules);
+    bar->addStretch();
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(bar);
     layout->addWidget(m_results);
+}
+
+void AnalysisWindow::rulesChosen()
+{
+    if (m_settings)
+        storeValue(*m_settings, Setting::AnalysisRules, m_rules->currentText());
+    if (isVisible())
+        run();
 }
 
 void AnalysisWindow::showOrRaise()
@@ -60,7 +97,10 @@ void AnalysisWindow::run()
         showMessage(this, MessageKind::Error, QStringLiteral("Error"), file.error);
         return;
     }
-    const QVector<AnalysisRow> rows = analyseFile(*file);
+    AnalysisOptions options;
+    options.rules = m_rules->currentIndex() == 1 ? AnalysisRules::Html5 : AnalysisRules::Html4;
+    options.dataFolder = m_dataFolder;
+    const QVector<AnalysisRow> rows = analyseFile(*file, options);
     m_results->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         m_results->setItem(r, 0, new QTableWidgetItem(rows[r].invalid));

@@ -20,7 +20,9 @@ namespace tagloom {
 void registerCodetoolsCommands(CommandRegistry &registry, Documents &documents)
 {
     auto analysis = std::make_shared<OnFirstUse<AnalysisWindow>>(
-        [&documents] { return new AnalysisWindow(documents.dataFolder(), documents.dialogParent()); });
+        [&documents] {
+            return new AnalysisWindow(documents.dataFolder(), documents.userSettings(), documents.dialogParent());
+        });
     auto compressor = std::make_shared<OnFirstUse<CompressorDialog>>([&documents] {
         return new CompressorDialog(
             documents.dataFolder(), [&documents] { return documents.activeDocument(); }, documents.dialogParent());

@@ -14,6 +14,7 @@ namespace tagloom {
 class CodeEditor;
 class DocumentWindow;
 class EditorOperations;
+class SettingsStore;
 
 class Documents {
 public:
@@ -28,6 +29,9 @@ public:
     virtual DocumentWindow *newDocument() { return nullptr; }
     virtual QWidget *dialogParent() = 0;
     virtual QString dataFolder() const = 0;
+    // The per-user settings, for tool windows that remember a choice
+    // (nullptr: nothing is remembered).
+    virtual SettingsStore *userSettings() const { return nullptr; }
 
     // The active document's editor, or nullptr.
     EditorOperations *activeEditor() const;
