@@ -7,6 +7,7 @@
 #include "codetools/tag_tokens.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <string>
 
 namespace tagloom {
@@ -24,35 +25,50 @@ QByteArrayView viewOf(const std::string &text)
     return QByteArrayView(text.data(), qsizetype(text.size()));
 }
 
+// A line feed in a raw tag stands for server-side code (no other raw tag
+// holds one): a name with one in it is partly written by that code.
+template <typename Char>
+bool writtenByServer(const Char *p, qsizetype n)
+{
+    return std::find(p, p + n, Char('\n')) != p + n;
+}
+
 // The findings of one tag, from its raw text, handed to `report` as
-// (invalid, message, type); names are upper-cased into reused strings and
-// the message is built in one.
+// (invalid, message, type, where): `where` is the raw offset of the
+// attribute named, or -1 for the tag itself. Names are upper-cased into
+// reused strings and the message is built in one.
 template <typename Char>
 class TagChecker {
 public:
     using String = std::basic_string<Char>;
 
+    explicit TagChecker(bool skipServerCode = false) : m_skipServerCode(skipServerCode) {}
+
     template <typename Report>
     void check(const Char *raw, qsizetype n, Report &&report)
     {
         const qsizetype nameEnd = tag_tokens::nameEnd(raw, n);
+        if (m_skipServerCode && writtenByServer(raw, nameEnd))
+            return;
         upperInto(m_tag, raw, nameEnd);
         const auto tag = viewOf(m_tag);
         if (const ElementRule *rule = findElementRule(tag)) {
             qsizetype at = nameEnd < n ? nameEnd + 1 : n;
             tag_tokens::Token token;
             while (tag_tokens::nextToken(raw, n, at, token)) {
+                if (m_skipServerCode && writtenByServer(raw + token.start, token.nameEnd - token.start))
+                    continue;
                 upperInto(m_attribute, raw + token.start, token.nameEnd - token.start);
                 const auto attribute = viewOf(m_attribute);
                 if (!attributePermitted(*rule, attribute)) {
                     message({"UNKNOWN PROPERTY: ", &m_attribute, " IN <", &m_tag, ">"});
-                    report(attribute, viewOf(m_message), kError);
+                    report(attribute, viewOf(m_message), kError, token.start);
                 }
             }
         }
         if (isSupersededElement(tag)) {
             message({"SUPERCEEDED/DISCONTINUED: <", &m_tag, ">"});
-            report(tag, viewOf(m_message), kDeprecated);
+            report(tag, viewOf(m_message), kDeprecated, qsizetype(-1));
         }
     }
 
@@ -87,6 +103,7 @@ private:
     static constexpr const char *kError = "Error";
     static constexpr const char *kDeprecated = "Deprecated";
 
+    bool m_skipServerCode;
     String m_tag;       // the tag's name, upper-cased
     String m_attribute; // the parameter's name, upper-cased
     String m_message;
@@ -96,8 +113,9 @@ private:
 
 class PageAnalysis::Work {
 public:
-    explicit Work(Visit visit)
-        : m_visit(std::move(visit)), m_tags([this](QByteArrayView raw) { checkTag(raw); })
+    Work(Visit visit, const AnalysisOptions &options)
+        : m_visit(std::move(visit)), m_checker(options.skipServerCode),
+          m_tags([this](QByteArrayView raw) { checkTag(raw); }, options.skipServerCode)
     {
     }
     HtmlTagStream &tags() { return m_tags; }
@@ -106,10 +124,12 @@ public:
 private:
     void checkTag(QByteArrayView raw)
     {
-        m_checker.check(raw.data(), raw.size(), [this](QByteArrayView invalid, QByteArrayView message, const char *type) {
-            ++m_count;
-            m_visit({invalid, message, QByteArrayView(type)});
-        });
+        m_checker.check(raw.data(), raw.size(),
+                        [this](QByteArrayView invalid, QByteArrayView message, const char *type, qsizetype where) {
+                            ++m_count;
+                            const TextPosition at = where < 0 ? m_tags.tagPosition() : m_tags.positionOf(where);
+                            m_visit({invalid, message, QByteArrayView(type), at.line, at.column});
+                        });
     }
 
     Visit m_visit;
@@ -118,9 +138,9 @@ private:
     qint64 m_count = 0;
 };
 
-PageAnalysis::PageAnalysis(Visit visit, const AnalysisOptions &options) : m_work(std::make_unique<Work>(std::move(visit)))
+PageAnalysis::PageAnalysis(Visit visit, const AnalysisOptions &options)
+    : m_work(std::make_unique<Work>(std::move(visit), options))
 {
-    Q_UNUSED(options); // honoured by the work that follows
 }
 PageAnalysis::~PageAnalysis() = default;
 
@@ -167,7 +187,7 @@ QVector<AnalysisRow> analyseDocument(const THTMLParser &parsed)
         if (!tag)
             continue;
         checker.check(tag->RawText.utf16(), tag->RawText.size(),
-                      [&rows](QStringView invalid, QStringView message, const char *type) {
+                      [&rows](QStringView invalid, QStringView message, const char *type, qsizetype) {
                           rows.append({invalid.toString(), message.toString(), QString::fromLatin1(type)});
                       });
     }
