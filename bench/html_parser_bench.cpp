@@ -31,9 +31,14 @@ void tokenize(benchmark::State &state, const QByteArray &input)
     });
 }
 
-void analyse(benchmark::State &state, const QByteArray &input)
+void analyse(benchmark::State &state, const QByteArray &input, bool skipServerCode = false)
 {
-    measure(state, input.size(), [&input] { benchmark::DoNotOptimize(tagloom::analyseFile(input).size()); });
+    tagloom::AnalysisOptions options;
+    options.skipServerCode = skipServerCode;
+    measure(state, input.size(),
+            [&input, &options] { benchmark::DoNotOptimize(tagloom::analyseFile(input, options).size()); });
+    state.counters["MB_per_s"] =
+        benchmark::Counter(double(input.size()) / 1e6, benchmark::Counter::kIsIterationInvariantRate);
 }
 
 const QByteArray &installedPages()
@@ -83,5 +88,31 @@ void BM_AnalyseOneLine50MB(benchmark::State &state)
     analyse(state, oneLine50MB());
 }
 BENCHMARK(BM_AnalyseOneLine50MB)->Unit(benchmark::kMillisecond)->Iterations(4);
+
+// The same page with server-side code skipped: it has none, so this is
+// what looking for it costs.
+void BM_AnalyseOneLine50MBSkippingServerCode(benchmark::State &state)
+{
+    analyse(state, oneLine50MB(), true);
+}
+BENCHMARK(BM_AnalyseOneLine50MBSkippingServerCode)->Unit(benchmark::kMillisecond)->Iterations(4);
+
+// 50 MB of a page that mixes PHP and ASP into its mark-up, in lines, plain
+// and with the code skipped.
+const QByteArray &serverPage50MB()
+{
+    static const QByteArray page = tagloom::bench::repeated(
+        "<tr><td class=\"<?php echo $row['c'] ?>\" nowrap><?= htmlspecialchars($row['name']) ?></td>\r\n"
+        "<td><a href=\"item.php?id=<?php echo $id ?>\" <?php if ($sel) echo 'class=\"on\"'; ?>>view</a>"
+        "<% if a < b then %> <font face=arial>x</font> <% end if %></td></tr>\r\n",
+        50 * 1000 * 1000);
+    return page;
+}
+
+void BM_AnalyseServerPage50MB(benchmark::State &state)
+{
+    analyse(state, serverPage50MB(), state.range(0) != 0);
+}
+BENCHMARK(BM_AnalyseServerPage50MB)->ArgName("skip")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(4);
 
 } // namespace
