@@ -42,13 +42,12 @@ class TagChecker {
 public:
     using String = std::basic_string<Char>;
 
-    explicit TagChecker(bool skipServerCode = false) : m_skipServerCode(skipServerCode) {}
-
+    // `serverCode`: the raw text holds server code, whose names are not judged.
     template <typename Report>
-    void check(const Char *raw, qsizetype n, Report &&report)
+    void check(const Char *raw, qsizetype n, Report &&report, bool serverCode = false)
     {
         const qsizetype nameEnd = tag_tokens::nameEnd(raw, n);
-        if (m_skipServerCode && writtenByServer(raw, nameEnd))
+        if (serverCode && writtenByServer(raw, nameEnd))
             return;
         upperInto(m_tag, raw, nameEnd);
         const auto tag = viewOf(m_tag);
@@ -56,7 +55,7 @@ public:
             qsizetype at = nameEnd < n ? nameEnd + 1 : n;
             tag_tokens::Token token;
             while (tag_tokens::nextToken(raw, n, at, token)) {
-                if (m_skipServerCode && writtenByServer(raw + token.start, token.nameEnd - token.start))
+                if (serverCode && writtenByServer(raw + token.start, token.nameEnd - token.start))
                     continue;
                 upperInto(m_attribute, raw + token.start, token.nameEnd - token.start);
                 const auto attribute = viewOf(m_attribute);
@@ -103,7 +102,6 @@ private:
     static constexpr const char *kError = "Error";
     static constexpr const char *kDeprecated = "Deprecated";
 
-    bool m_skipServerCode;
     String m_tag;       // the tag's name, upper-cased
     String m_attribute; // the parameter's name, upper-cased
     String m_message;
@@ -114,7 +112,7 @@ private:
 class PageAnalysis::Work {
 public:
     Work(Visit visit, const AnalysisOptions &options)
-        : m_visit(std::move(visit)), m_checker(options.skipServerCode),
+        : m_visit(std::move(visit)),
           m_tags([this](QByteArrayView raw) { checkTag(raw); }, options.skipServerCode)
     {
     }
@@ -129,7 +127,8 @@ private:
                             ++m_count;
                             const TextPosition at = where < 0 ? m_tags.tagPosition() : m_tags.positionOf(where);
                             m_visit({invalid, message, QByteArrayView(type), at.line, at.column});
-                        });
+                        },
+                        m_tags.holdsServerCode());
     }
 
     Visit m_visit;

@@ -105,7 +105,8 @@ qsizetype HtmlTagStream::scanText(const char *p, qsizetype n, qsizetype i)
         return i + 1;
     }
     openTag(m_positions.blockStart() + i);
-    if (m_skipServerCode)
+    // Every opening mark of server code starts "<?", "<%" or "<!".
+    if (m_skipServerCode && (i + 1 == n || p[i + 1] == '?' || p[i + 1] == '%' || p[i + 1] == '!'))
         return atLessThan(p, n, i, false);
     m_state = State::Tag;
     return i + 1;
@@ -213,6 +214,7 @@ qsizetype HtmlTagStream::scanRegion(const char *p, qsizetype n, qsizetype i)
     m_region = 0;
     if (m_regionInTag) {
         m_tag.append('\n');
+        m_holdsServerCode = true;
         anchorHere(m_positions.blockStart() + i + 1);
         m_state = State::Tag;
     } else {
@@ -245,6 +247,7 @@ void HtmlTagStream::openTag(qint64 lessThan)
 {
     m_anchors.clear();
     m_anchors.push_back({0, lessThan + 1, {}});
+    m_holdsServerCode = false;
     m_resolved = 0;
     m_columnAnchor = size_t(-1);
 }
@@ -306,6 +309,7 @@ void HtmlTagStream::finish()
         m_state = State::Tag;
     } else if (m_state == State::Region && m_regionInTag) {
         m_tag.append('\n'); // server code to the end of the page
+        m_holdsServerCode = true;
         m_state = State::Tag;
     }
     if (m_state == State::Tag && !m_tag.isEmpty()) {

@@ -46,6 +46,8 @@ public:
     // the tag's own position, which may be asked for at any time.
     TextPosition tagPosition();
     TextPosition positionOf(qsizetype rawOffset);
+    // During a visit: whether server code stands in the tag.
+    bool holdsServerCode() const { return m_holdsServerCode; }
 
 private:
     enum class State { Text, Tag, Opener, Region };
@@ -73,6 +75,7 @@ private:
     State m_state = State::Text;
     QByteArray m_tag; // the tag under way, once it spans a block's end or a break
     QByteArrayView m_raw; // the tag being visited
+    bool m_holdsServerCode = false;
     TextPositions m_positions;
     std::vector<Anchor> m_anchors; // of the tag under way; the first is its "<"
     size_t m_resolved = 0;         // anchors resolved so far
