@@ -49,6 +49,9 @@ const SettingRow kNamedRows[] = {
     {Root, "Live Preview", T::Flag},
     // The host the web update asks for its control file.
     {Root, "Update Server", T::Text, "update.tagloom.org", nullptr, isNonBlank},
+    // The document analysis passes over server-side code (off: pages are
+    // checked as plain mark-up).
+    {Root, "Skip Server-Side Code", T::Flag},
     {Tidy, "In-Line Tags", T::Text},
     {Tidy, "Empty Tags", T::Text},
     {Tidy, "Block-Level Tags", T::Text},

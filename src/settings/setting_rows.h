@@ -31,7 +31,7 @@ enum class Setting {
     ScrollPastEol, InsertMode, LineNumbers, Gutter, Dreamweaver, SpellCheck,
     ImageEditor, ImageEditorTitle, DefaultFont, FontSize, GutterWidth, UndoLimit, ExtraLineSpacing,
     Browser4, Browser4Title, Browser5, Browser5Title, Browser6, Browser6Title,
-    ProxyAddress, DefaultLayerTag, LivePreview, UpdateServer,
+    ProxyAddress, DefaultLayerTag, LivePreview, UpdateServer, SkipServerCode,
     InlineTags, EmptyTags, BlockLevelTags, PreformattedTags,
 };
 

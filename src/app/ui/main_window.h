@@ -74,6 +74,9 @@ public:
 
     // Settings.
     void ReadAllSettings();
+    // One setting changed where it is used (a tool window's option): kept in
+    // memory and in the user's store at once.
+    void rememberSetting(Setting setting, const QString &stored);
     void WritePaletteState();
 
     // The program's commands by action id ("File.New").

@@ -159,6 +159,10 @@ QWidget *PreferencesDialog::makeInterfacePage()
     layout->addWidget(addFlag(Setting::SpellCheck, QStringLiteral("Enabled Office-97 Compatible Spell Check"), page));
     layout->addWidget(addFlag(Setting::Dreamweaver, QStringLiteral("Enable Dreamweaver Integration"), page));
     layout->addWidget(addFlag(Setting::MinimizeOnPreview, QStringLiteral("Minimize Tagloom on Browser Preview"), page));
+    // The same option as the analysis window's box.
+    QCheckBox *skipServerCode = addFlag(Setting::SkipServerCode, QStringLiteral("Skip server-side code"), page);
+    skipServerCode->setObjectName(QStringLiteral("SkipServerCode"));
+    layout->addWidget(skipServerCode);
 
     auto *backup = new QGroupBox(page);
     auto *backupLayout = new QGridLayout(backup);
@@ -426,6 +430,7 @@ void PreferencesDialog::accept()
         for (Setting s : kTextsLast)
             root.setText(nameOf(s), fieldText(s));
         root.setFlag(nameOf(Setting::SpellCheck), m_flags.value(Setting::SpellCheck)->isChecked());
+        root.setFlag(nameOf(Setting::SkipServerCode), m_flags.value(Setting::SkipServerCode)->isChecked());
     }
     if (m_hooks.readAllSettings)
         m_hooks.readAllSettings();

@@ -6,16 +6,19 @@
 #include "base/ui/window_placement.h"
 #include "codetools/document_analysis.h"
 
+#include <QCheckBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QSignalBlocker>
 #include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace tagloom {
 
-AnalysisWindow::AnalysisWindow(QString dataFolder, QWidget *parent)
+AnalysisWindow::AnalysisWindow(QString dataFolder, AnalysisSettingsHooks hooks, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint),
-      m_dataFolder(std::move(dataFolder))
+      m_dataFolder(std::move(dataFolder)), m_hooks(std::move(hooks))
 {
     setWindowTitle(QStringLiteral("HTML Document Analysis"));
     resize(510, 223);
@@ -31,9 +34,23 @@ AnalysisWindow::AnalysisWindow(QString dataFolder, QWidget *parent)
     m_results->setShowGrid(false);
     m_results->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_skipServerCode = new QCheckBox(QStringLiteral("Skip server-side code"), this);
+    m_skipServerCode->setObjectName(QStringLiteral("SkipServerCode"));
+    connect(m_skipServerCode, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_hooks.remember)
+            m_hooks.remember(Setting::SkipServerCode, on ? QStringLiteral("True") : QString());
+        if (isVisible())
+            run();
+    });
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_results);
+    layout->setSpacing(2);
+    layout->addWidget(m_results, 1);
+    auto *options = new QHBoxLayout;
+    options->setContentsMargins(4, 0, 4, 2);
+    options->addWidget(m_skipServerCode);
+    options->addStretch(1);
+    layout->addLayout(options);
 }
 
 void AnalysisWindow::showOrRaise()
@@ -60,7 +77,14 @@ void AnalysisWindow::run()
         showMessage(this, MessageKind::Error, QStringLiteral("Error"), file.error);
         return;
     }
-    const QVector<AnalysisRow> rows = analyseFile(*file);
+    AnalysisOptions options;
+    if (m_hooks.settings) {
+        // Preferences may have changed it since the last run.
+        const QSignalBlocker quiet(m_skipServerCode);
+        m_skipServerCode->setChecked(m_hooks.settings().flag(Setting::SkipServerCode));
+    }
+    options.skipServerCode = m_skipServerCode->isChecked();
+    const QVector<AnalysisRow> rows = analyseFile(*file, options);
     m_results->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         m_results->setItem(r, 0, new QTableWidgetItem(rows[r].invalid));

@@ -1,22 +1,34 @@
 #pragma once
 // The "HTML Document Analysis" tool window: the findings of the last run in a
 // three-column list. A run happens each time the window goes from hidden to
-// visible, over the analysis working file in the data folder.
+// visible, over the analysis working file in the data folder, and again
+// when the "Skip server-side code" box is ticked or cleared.
+
+#include "settings/app_settings.h"
 
 #include <QWidget>
+#include <functional>
 
+class QCheckBox;
 class QTableWidget;
 
 namespace tagloom {
 
+// The analysis's choices as the settings keep them.
+struct AnalysisSettingsHooks {
+    std::function<AppSettings()> settings;                         // the settings in memory
+    std::function<void(Setting, const QString &stored)> remember; // one setting, kept for good
+};
+
 class AnalysisWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit AnalysisWindow(QString dataFolder, QWidget *parent = nullptr);
+    explicit AnalysisWindow(QString dataFolder, AnalysisSettingsHooks hooks = {}, QWidget *parent = nullptr);
 
     // Shows the window (running the analysis) or, when it is up, raises it.
     void showOrRaise();
     QTableWidget *results() const { return m_results; }
+    QCheckBox *skipServerCodeBox() const { return m_skipServerCode; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -25,6 +37,8 @@ private:
     void run();
 
     QString m_dataFolder;
+    AnalysisSettingsHooks m_hooks;
+    QCheckBox *m_skipServerCode = nullptr;
     QTableWidget *m_results = nullptr;
 };
 
