@@ -190,6 +190,23 @@ void BM_Validate(benchmark::State &state)
 }
 BENCHMARK(BM_Validate)->Apply(pageArguments)->Iterations(5);
 
+// The same pages with server-side code skipped, and in JSON lines with
+// places: what looking for the code and writing for a pipeline cost.
+void BM_ValidateSkippingServerCode(benchmark::State &state)
+{
+    runProgram(state, tools(), {QStringLiteral("validate"), QStringLiteral("--skip-server-code"), page(state)},
+               page(state));
+}
+BENCHMARK(BM_ValidateSkippingServerCode)->Apply(pageArguments)->Iterations(5);
+
+void BM_ValidateJson(benchmark::State &state)
+{
+    runProgram(state, tools(),
+               {QStringLiteral("validate"), QStringLiteral("--format"), QStringLiteral("json"), page(state)},
+               page(state));
+}
+BENCHMARK(BM_ValidateJson)->Apply(pageArguments)->Iterations(5);
+
 void BM_PeerTidy(benchmark::State &state)
 {
     runProgram(state, QStandardPaths::findExecutable(QStringLiteral("tidy")),

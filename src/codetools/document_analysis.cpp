@@ -8,6 +8,7 @@
 #include "codetools/tag_tokens.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <string>
 
 namespace tagloom {
@@ -25,9 +26,18 @@ QByteArrayView viewOf(const std::string &text)
     return QByteArrayView(text.data(), qsizetype(text.size()));
 }
 
+// A line feed in a raw tag stands for server-side code (no other raw tag
+// holds one): a name with one in it is partly written by that code.
+template <typename Char>
+bool writtenByServer(const Char *p, qsizetype n)
+{
+    return std::find(p, p + n, Char('\n')) != p + n;
+}
+
 // The findings of one tag, from its raw text, handed to `report` as
-// (invalid, message, type); names are upper-cased into reused strings and
-// the message is built in one.
+// (invalid, message, type, where): `where` is the raw offset of the
+// attribute named, or -1 for the tag itself. Names are upper-cased into
+// reused strings and the message is built in one.
 template <typename Char>
 class TagChecker {
 public:
@@ -38,10 +48,13 @@ public:
     {
     }
 
+    // `serverCode`: the raw text holds server code, whose names are not judged.
     template <typename Report>
-    void check(const Char *raw, qsizetype n, Report &&report)
+    void check(const Char *raw, qsizetype n, Report &&report, bool serverCode = false)
     {
         const qsizetype nameEnd = tag_tokens::nameEnd(raw, n);
+        if (serverCode && writtenByServer(raw, nameEnd))
+            return;
         upperInto(m_tag, raw, closedName(raw, nameEnd));
         const auto tag = viewOf(m_tag);
         if (m_foreign && insideForeign(raw, n))
@@ -51,6 +64,8 @@ public:
             qsizetype at = nameEnd < n ? nameEnd + 1 : n;
             tag_tokens::Token token;
             while (tag_tokens::nextToken(raw, n, at, token)) {
+                if (serverCode && writtenByServer(raw + token.start, token.nameEnd - token.start))
+                    continue;
                 qsizetype end = token.nameEnd;
                 if (m_slash && at >= n && token.nameEnd == token.end &&
                     raw[end - 1] == Char('/')) { // "<br />", "<input disabled/>"
@@ -64,18 +79,18 @@ public:
                     break;
                 case RuleTable::Verdict::Unknown:
                     message({"UNKNOWN PROPERTY: ", &m_attribute, " IN <", &m_tag, ">"});
-                    report(attribute, viewOf(m_message), kError);
+                    report(attribute, viewOf(m_message), kError, token.start);
                     break;
                 case RuleTable::Verdict::Obsolete:
                     message({"SUPERCEEDED/DISCONTINUED: ", &m_attribute, " IN <", &m_tag, ">"});
-                    report(attribute, viewOf(m_message), kDeprecated);
+                    report(attribute, viewOf(m_message), kDeprecated, token.start);
                     break;
                 }
             }
         }
         if (m_rules->isSuperseded(tag)) {
             message({"SUPERCEEDED/DISCONTINUED: <", &m_tag, ">"});
-            report(tag, viewOf(m_message), kDeprecated);
+            report(tag, viewOf(m_message), kDeprecated, qsizetype(-1));
         }
     }
 
@@ -147,7 +162,7 @@ class PageAnalysis::Work {
 public:
     Work(Visit visit, const AnalysisOptions &options)
         : m_visit(std::move(visit)), m_rules(rulesOf(options, m_problem)), m_checker(*m_rules),
-          m_tags([this](QByteArrayView raw) { checkTag(raw); })
+          m_tags([this](QByteArrayView raw) { checkTag(raw); }, options.skipServerCode)
     {
     }
     void feed(QByteArrayView bytes)
@@ -187,17 +202,20 @@ private:
         if (!m_problemReported) {
             m_problemReported = true;
             ++m_count;
-            m_visit({QByteArrayView("HTML 5"), QByteArrayView(m_problem), QByteArrayView("Error")});
+            m_visit({QByteArrayView("HTML 5"), QByteArrayView(m_problem), QByteArrayView("Error"), 1, 1});
         }
         return true;
     }
 
     void checkTag(QByteArrayView raw)
     {
-        m_checker.check(raw.data(), raw.size(), [this](QByteArrayView invalid, QByteArrayView message, const char *type) {
-            ++m_count;
-            m_visit({invalid, message, QByteArrayView(type)});
-        });
+        m_checker.check(raw.data(), raw.size(),
+                        [this](QByteArrayView invalid, QByteArrayView message, const char *type, qsizetype where) {
+                            ++m_count;
+                            const TextPosition at = where < 0 ? m_tags.tagPosition() : m_tags.positionOf(where);
+                            m_visit({invalid, message, QByteArrayView(type), at.line, at.column});
+                        },
+                        m_tags.holdsServerCode());
     }
 
     Visit m_visit;
@@ -258,7 +276,7 @@ QVector<AnalysisRow> analyseDocument(const THTMLParser &parsed)
         if (!tag)
             continue;
         checker.check(tag->RawText.utf16(), tag->RawText.size(),
-                      [&rows](QStringView invalid, QStringView message, const char *type) {
+                      [&rows](QStringView invalid, QStringView message, const char *type, qsizetype) {
                           rows.append({invalid.toString(), message.toString(), QString::fromLatin1(type)});
                       });
     }

@@ -27,17 +27,24 @@ struct AnalysisRow {
 // One finding as the analysis meets it, in the page's own bytes (UTF-8 for
 // a UTF-8 page, one byte per character otherwise); the views are valid only
 // while it is being handed over.
+// `line` and `column` (from 1, column in characters) are where the
+// attribute the finding names starts, or the tag's "<" for a finding about
+// the tag itself.
 struct AnalysisFinding {
     QByteArrayView invalid;
     QByteArrayView message;
     QByteArrayView type;
+    qint64 line = 0;
+    qint64 column = 0;
     bool isError() const { return type == "Error"; }
 };
 
 // The analysis of a page whose bytes arrive block by block: each finding is
 // handed over as soon as it is found, in document order. Nothing is
 // gathered but the tag under way, so a page of any size, or with a million
-// findings, takes no more memory than its longest tag.
+// findings, takes no more memory than its longest tag. With server-side code
+// skipped, nothing inside it is judged, nor a tag or attribute name that it
+// writes part of.
 class PageAnalysis {
 public:
     using Visit = std::function<void(const AnalysisFinding &)>;

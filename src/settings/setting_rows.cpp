@@ -54,6 +54,9 @@ const SettingRow kNamedRows[] = {
     {Root, "Expand Includes In Preview", T::Flag},
     // The table the document analysis checks pages against.
     {Root, "Analysis Rules", T::Text, "HTML 4", nullptr, isAnalysisRulesName},
+    // The document analysis passes over server-side code (off: pages are
+    // checked as plain mark-up).
+    {Root, "Skip Server-Side Code", T::Flag},
     {Tidy, "In-Line Tags", T::Text},
     {Tidy, "Empty Tags", T::Text},
     {Tidy, "Block-Level Tags", T::Text},

@@ -32,7 +32,7 @@ enum class Setting {
     ImageEditor, ImageEditorTitle, DefaultFont, FontSize, GutterWidth, UndoLimit, ExtraLineSpacing,
     Browser4, Browser4Title, Browser5, Browser5Title, Browser6, Browser6Title,
     ProxyAddress, DefaultLayerTag, LivePreview, UpdateServer,
-    ExpandIncludesAlways, AnalysisRules,
+    ExpandIncludesAlways, AnalysisRules, SkipServerCode,
     InlineTags, EmptyTags, BlockLevelTags, PreformattedTags,
 };
 

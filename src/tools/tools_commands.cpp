@@ -2,14 +2,13 @@
 
 #include "base/file_io.h"
 #include "base/text_codec.h"
-#include "codetools/document_analysis.h"
 #include "codetools/html_compressor.h"
 #include "codetools/rtf_to_html.h"
 #include "document/document.h"
-#include "tools/finding_format.h"
 #include "tools/links_command.h"
 #include "tools/tool_input.h"
 #include "tools/tool_output.h"
+#include "tools/validate_command.h"
 #include "wireless/bmp_reader.h"
 #include "wireless/wbmp.h"
 
@@ -24,15 +23,12 @@ namespace {
 
 constexpr int kUsageError = 2;
 
-// Peak memory per input byte, with some room. validate and compress read a
-// page in blocks and keep only what is under way: ordinary pages need a few
-// MiB whatever their size. What they keep can be as long as the page (one
-// tag; for compress, a centred paragraph whose </p> is at the end, or a tag
-// that never ends), hence one byte per byte. rtf2html: the tools benchmark
-// measures about 3.1 on 100 MB of rich text. Rarer shapes take more (an
-// attribute name as long as the page is copied upper-cased and again in its
-// message); running out of memory then still ends with a message.
-constexpr InputDemand kValidate{"validate", 1.0};
+// Peak memory per input byte, with some room. compress reads a page in
+// blocks and keeps only what is under way: ordinary pages need a few MiB
+// whatever their size. What it keeps can be as long as the page (a centred
+// paragraph whose </p> is at the end, or a tag that never ends), hence one
+// byte per byte. rtf2html: the tools benchmark measures about 3.1 on 100 MB
+// of rich text. (validate's own is beside it.)
 constexpr InputDemand kCompress{"compress", 1.0};
 constexpr InputDemand kRtfToHtml{"convert", 3.5};
 // A bitmap is read whole and held as four bytes a pixel: 32 times a 1-bit
@@ -42,9 +38,9 @@ constexpr InputDemand kWbmp{"convert", 2.0};
 const char kUsage[] =
     "Usage: tagloom-tools COMMAND ...\n"
     "\n"
-    "  validate FILE...        check the mark-up of pages; one line per finding:\n"
+    "  validate [OPTIONS] INPUT...\n"
+    "                          check the mark-up of pages; one line per finding:\n"
     "                          FILE<tab>NAME<tab>MESSAGE<tab>TYPE\n"
-    "                          (exit status 1 when any finding is an Error)\n"
     "  compress [OPTIONS] IN OUT\n"
     "                          write a compressed copy of IN to OUT and print both sizes\n"
     "  rtf2html IN.rtf         write the HTML of a rich-text file to standard output\n"
@@ -64,15 +60,37 @@ const char kUsage[] =
     "                          Exit status 1 for Broken or Case, 2 for an Unread page;\n"
     "                          orphans and remote addresses alone give 0\n"
     "\n"
-    "Inputs must be regular files; - reads standard input (at most 256 MiB).\n"
+    "Inputs must be regular files (validate also takes folders); - reads standard\n"
+    "input (at most 256 MiB).\n"
     "An input whose work would not fit in the memory available is refused.\n"
+    "\n"
+    "An INPUT of validate is a page, - for standard input, or a folder: the pages\n"
+    "in it and in its sub-folders, in order of their paths (hidden files and\n"
+    "folders are passed over, links to folders not followed). A page there is a\n"
+    "file named .htm .html .xhtml .xht .shtml .shtm .stm .php .php3 .php4 .php5\n"
+    ".phtml .asp .aspx .cfm .cfml or .jsp, in any letter case.\n"
+    "\n"
+    "Validate options:\n"
+    "  --rules html4|html5     the element and attribute table (html4 unless given)\n"
+    "  --skip-server-code      pass over <?php ?>, <? ?>, <?= ?>, <% %>, <%= %>,\n"
+    "                          <!--# --> and <!--- ---> wherever they stand; nothing\n"
+    "                          inside is reported, nor a name they write part of\n"
+    "  --format tsv            FILE<tab>LINE<tab>COLUMN<tab>NAME<tab>MESSAGE<tab>TYPE\n"
+    "  --format json           one JSON object a line, with the keys file, line,\n"
+    "                          column, name, message and type\n"
+    "Options may stand anywhere among the inputs; -- ends them.\n"
+    "LINE and COLUMN count from 1, COLUMN in characters; they give where the named\n"
+    "attribute starts, or the tag's < when the finding is about the tag.\n"
     "\n"
     "validate writes each field with a backslash as \\\\, a tab as \\t, a line\n"
     "feed as \\n and a carriage return as \\r, so a line always has four fields.\n"
     "Names and messages come in the page's own encoding: UTF-8 when the page is\n"
     "valid UTF-8, otherwise byte for byte as the page holds them; FILE is written\n"
-    "as given. rtf2html writes UTF-8 for a valid UTF-8 input, otherwise one byte\n"
-    "per character, the bytes of the input kept as they are.\n"
+    "as given. In JSON, strings are UTF-8: a name or message that is not valid\n"
+    "UTF-8 is read one byte per character.\n"
+    "\n"
+    "rtf2html writes UTF-8 for a valid UTF-8 input, otherwise one byte per\n"
+    "character, the bytes of the input kept as they are.\n"
     "\n"
     "Compress options (each pass is on unless switched off):\n"
     "  --keep-quotes           keep double quotes in tags\n"
@@ -96,8 +114,10 @@ const char kUsage[] =
     "  - A centred paragraph with no </p> after it is left as it is, instead of\n"
     "    becoming a <center> that would centre the rest of the page.\n"
     "\n"
-    "Exit status: 0 done, 1 validate found an Error, 2 bad usage, an input that\n"
-    "could not be read or was refused, or output that could not be written.\n";
+    "Exit status: 0 done (validate: nothing found, or only Deprecated findings;\n"
+    "links: nothing broken), 1 validate found an Error or links a Broken or Case\n"
+    "reference, 2 bad usage, an input that could not be read or was refused, or\n"
+    "output that could not be written (2 wins over 1).\n";
 
 int usage(ToolOutput &err, const QString &problem = QString())
 {
@@ -113,52 +133,12 @@ int fail(ToolOutput &err, const QString &problem)
     return kUsageError;
 }
 
-enum class Validated { Clean, ErrorFound, NotRead };
-
-// One file's findings, each line written as soon as it is found, while the
-// file is read block by block. The fields keep the page's own bytes: that
-// is its encoding, UTF-8 or one byte per character.
-Validated validateFile(const QString &file, ToolOutput &out, ToolOutput &err)
+int validate(const QStringList &arguments, ToolOutput &out, ToolOutput &err)
 {
-    bool errorFound = false;
-    PageAnalysis analysis([&](const AnalysisFinding &finding) {
-        writeFinding(out, FindingFormat::Plain, {file, 0, 0, finding.invalid, finding.message, finding.type});
-        errorFound = errorFound || finding.isError();
-    });
-    ToolInput input;
-    if (const Status opened = input.open(file, kValidate); !opened) {
-        fail(err, opened.error);
-        return Validated::NotRead;
-    }
-    while (true) {
-        const Result<QByteArrayView> block = input.next();
-        if (!block) {
-            fail(err, block.error);
-            return Validated::NotRead;
-        }
-        if (block->isEmpty())
-            break;
-        analysis.feed(*block);
-    }
-    analysis.finish();
-    return errorFound ? Validated::ErrorFound : Validated::Clean;
-}
-
-int validate(const QStringList &files, ToolOutput &out, ToolOutput &err)
-{
-    if (files.isEmpty())
-        return usage(err, QStringLiteral("validate needs at least one file"));
-    int status = 0;
-    for (const QString &file : files) {
-        if (out.failed()) // the rest could not be written either
-            break;
-        const Validated result = validateFile(file, out, err);
-        if (result == Validated::NotRead)
-            status = kUsageError;
-        else if (result == Validated::ErrorFound && status == 0)
-            status = 1;
-    }
-    return status;
+    const Result<ValidateRequest> request = parseValidateArguments(arguments);
+    if (!request)
+        return usage(err, request.error);
+    return validatePages(*request, out, err);
 }
 
 int compress(QStringList arguments, ToolOutput &out, ToolOutput &err)

@@ -1,10 +1,10 @@
 #pragma once
 // tagloom-tools: the code tools for scripts and build pipelines.
-//   tagloom-tools validate FILE...
+//   tagloom-tools validate [options] FILE|FOLDER|-...
 //   tagloom-tools compress [options] IN OUT
 //   tagloom-tools rtf2html IN.rtf
 //   tagloom-tools wbmp IN.bmp OUT.wbmp
-// Exit status: 0 done, 1 validate found an error, 2 bad usage, an input that
+// Exit status: 0 done, 1 validate found an Error, 2 bad usage, an input that
 // could not be read or was refused, or output that could not be written.
 
 #include <QStringList>

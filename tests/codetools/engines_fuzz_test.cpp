@@ -172,6 +172,45 @@ TEST(EngineFuzz, TokenizerAndAnalysis)
     }
 }
 
+// Mark-up with server-side code among it. Code that holds "zq" is always
+// whole in one piece, so skipped it never shows in a finding.
+const char *const kServerPieces[] = {
+    "<", ">", "\"", "=", " ", "\r", "\n", "\r\n", "<?", "?>", "<%", "%>", "<!--", "-->", "<!--#", "<!---",
+    "--->", "-", "!", "<td nowrap x=\"", "<font foo=1>", "<img src=\"", "\" alt=y>", "<a b c>", "\xc3\xa9", "\xe9",
+    "<?php zq ?>", "<?= \"zq\" ?>", "<% zq %>", "<%= zq %>", "<!--#echo zq -->", "<!--- zq --->", "<? $a<zq ?>",
+};
+
+// Findings with their places: the same whatever the blocks, with server
+// code skipped or not; skipped, nothing from inside the code.
+TEST(EngineFuzz, AnalysisPlacesAndServerCode)
+{
+    std::mt19937 random(1205);
+    for (int round = 0, n = rounds(); round < n; ++round) {
+        const QByteArray input = randomInput(random, kServerPieces);
+        for (const bool skip : {false, true}) {
+            AnalysisOptions options;
+            options.skipServerCode = skip;
+            QByteArrayList inBlocks, atOnce;
+            const auto keep = [](QByteArrayList &into) {
+                return [&into](const AnalysisFinding &f) {
+                    into << f.invalid.toByteArray() + '|' + f.message.toByteArray() + '@' +
+                                QByteArray::number(f.line) + ':' + QByteArray::number(f.column);
+                };
+            };
+            PageAnalysis analysis(keep(inBlocks), options);
+            feedInPieces(random, input, [&](QByteArrayView piece) { analysis.feed(piece); });
+            analysis.finish();
+            scanFindings(input, keep(atOnce), options);
+            EXPECT_EQ(inBlocks, atOnce) << skip << ' ' << input.toHex().constData();
+            for (const QByteArray &finding : atOnce) {
+                EXPECT_TRUE(!skip || !finding.contains("ZQ")) << input.toHex().constData();
+                EXPECT_FALSE(finding.contains('\n')) << input.toHex().constData();
+                EXPECT_FALSE(finding.contains("@0:") || finding.endsWith(":0")) << input.toHex().constData();
+            }
+        }
+    }
+}
+
 TEST(EngineFuzz, Compressor)
 {
     std::mt19937 random(7);

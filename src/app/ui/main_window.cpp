@@ -105,7 +105,9 @@ void MainWindow::registerCommands()
     registerNetCommands(*m_commands, *this);
     registerSiteCommands(*m_commands, *this);
     registerVocabularyCommands(*m_commands, *this);
-    registerCodetoolsCommands(*m_commands, *this);
+    registerCodetoolsCommands(*m_commands, *this,
+                              {[this] { return m_settings; },
+                               [this](Setting setting, const QString &stored) { rememberSetting(setting, stored); }});
     registerCleanerCommands(*m_commands, *this,
                             {[this](const QString &report) { m_sidePanel->showResults(report); },
                              [this] { return m_settings; }, m_options.findProgram});
@@ -480,6 +482,18 @@ void MainWindow::ReadAllSettings()
             m_paletteStrip->setPageShown(flag, false);
     m_externalEditor->setEnabled(m_settings.flag(Setting::Dreamweaver));
     m_browserMenu->applySettings(browserSettings(m_settings), m_browsers);
+}
+
+void MainWindow::rememberSetting(Setting setting, const QString &stored)
+{
+    m_settings.set(setting, stored);
+    SettingsStore *store = m_options.userStore;
+    if (!store || store->isReadOnly())
+        return;
+    const SettingRow &row = settingRows().at(size_t(settingIndex(setting)));
+    store->setText(QLatin1String(row.key), QLatin1String(row.name), stored);
+    if (const Status flushed = store->flush(); !flushed)
+        showMessage(this, MessageKind::Error, QStringLiteral("Error"), flushed.error);
 }
 
 void MainWindow::WritePaletteState()

@@ -65,7 +65,6 @@ public:
     DocumentWindow *newDocument() override { return NewDocument(); }
     QWidget *dialogParent() override { return this; }
     QString dataFolder() const override { return m_options.dataFolder; }
-    SettingsStore *userSettings() const override { return m_options.userStore; }
     QList<DocumentWindow *> documents() const;
     DocumentWindow *NewDocument();
     DocumentWindow *OpenDocumentFile(const QString &path);
@@ -75,6 +74,9 @@ public:
 
     // Settings.
     void ReadAllSettings();
+    // One setting changed where it is used (a tool window's option): kept in
+    // memory and in the user's store at once.
+    void rememberSetting(Setting setting, const QString &stored);
     void WritePaletteState();
 
     // The program's commands by action id ("File.New").

@@ -162,6 +162,10 @@ QWidget *PreferencesDialog::makeInterfacePage()
     // Pages named .shtml, .shtm or .stm are always previewed with their includes.
     layout->addWidget(addFlag(Setting::ExpandIncludesAlways,
                               QStringLiteral("Expand server-side includes in the preview of all pages"), page));
+    // The same option as the analysis window's box.
+    QCheckBox *skipServerCode = addFlag(Setting::SkipServerCode, QStringLiteral("Skip server-side code"), page);
+    skipServerCode->setObjectName(QStringLiteral("SkipServerCode"));
+    layout->addWidget(skipServerCode);
 
     auto *backup = new QGroupBox(page);
     auto *backupLayout = new QGridLayout(backup);
@@ -430,6 +434,7 @@ void PreferencesDialog::accept()
             root.setText(nameOf(s), fieldText(s));
         root.setFlag(nameOf(Setting::SpellCheck), m_flags.value(Setting::SpellCheck)->isChecked());
         root.setFlag(nameOf(Setting::ExpandIncludesAlways), m_flags.value(Setting::ExpandIncludesAlways)->isChecked());
+        root.setFlag(nameOf(Setting::SkipServerCode), m_flags.value(Setting::SkipServerCode)->isChecked());
     }
     if (m_hooks.readAllSettings)
         m_hooks.readAllSettings();

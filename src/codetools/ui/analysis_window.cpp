@@ -6,12 +6,13 @@
 #include "base/ui/window_placement.h"
 #include "codetools/document_analysis.h"
 #include "settings/app_settings.h"
-#include "settings/settings_store.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -24,9 +25,9 @@ const char *const kRuleNames[] = {"HTML 4", "HTML 5"};
 
 } // namespace
 
-AnalysisWindow::AnalysisWindow(QString dataFolder, SettingsStore *settings, QWidget *parent)
+AnalysisWindow::AnalysisWindow(QString dataFolder, AnalysisSettingsHooks hooks, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint),
-      m_dataFolder(std::move(dataFolder)), m_settings(settings)
+      m_dataFolder(std::move(dataFolder)), m_hooks(std::move(hooks))
 {
     setWindowTitle(QStringLiteral("HTML Document Analysis"));
     resize(510, 223);
@@ -47,28 +48,38 @@ AnalysisWindow::AnalysisWindow(QString dataFolder, SettingsStore *settings, QWid
     m_rules->setObjectName(QStringLiteral("RulesBox"));
     for (const char *name : kRuleNames)
         m_rules->addItem(QLatin1String(name));
-    if (m_settings)
-        m_rules->setCurrentText(storedValue(*m_settings, Setting::AnalysisRules));
+    if (m_hooks.settings)
+        m_rules->setCurrentText(m_hooks.settings().value(Setting::AnalysisRules));
     connect(m_rules, &QComboBox::currentIndexChanged, this, &AnalysisWindow::rulesChosen);
     auto *label = new QLabel(QStringLiteral("Rules:"), this);
     label->setBuddy(m_rules);
+    m_skipServerCode = new QCheckBox(QStringLiteral("Skip server-side code"), this);
+    m_skipServerCode->setObjectName(QStringLiteral("SkipServerCode"));
+    connect(m_skipServerCode, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_hooks.remember)
+            m_hooks.remember(Setting::SkipServerCode, on ? QStringLiteral("True") : QString());
+        if (isVisible())
+            run();
+    });
     auto *bar = new QHBoxLayout;
     bar->setContentsMargins(4, 2, 4, 2);
     bar->addWidget(label);
     bar->addWidget(m_rules);
+    bar->addSpacing(12);
+    bar->addWidget(m_skipServerCode);
     bar->addStretch();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addLayout(bar);
-    layout->addWidget(m_results);
+    layout->addWidget(m_results, 1);
 }
 
 void AnalysisWindow::rulesChosen()
 {
-    if (m_settings)
-        storeValue(*m_settings, Setting::AnalysisRules, m_rules->currentText());
+    if (m_hooks.remember)
+        m_hooks.remember(Setting::AnalysisRules, m_rules->currentText());
     if (isVisible())
         run();
 }
@@ -100,6 +111,12 @@ void AnalysisWindow::run()
     AnalysisOptions options;
     options.rules = m_rules->currentIndex() == 1 ? AnalysisRules::Html5 : AnalysisRules::Html4;
     options.dataFolder = m_dataFolder;
+    if (m_hooks.settings) {
+        // Preferences may have changed it since the last run.
+        const QSignalBlocker quiet(m_skipServerCode);
+        m_skipServerCode->setChecked(m_hooks.settings().flag(Setting::SkipServerCode));
+    }
+    options.skipServerCode = m_skipServerCode->isChecked();
     const QVector<AnalysisRow> rows = analyseFile(*file, options);
     m_results->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {

@@ -2,28 +2,36 @@
 // The "HTML Document Analysis" tool window: the findings of the last run in a
 // three-column list. A run happens each time the window goes from hidden to
 // visible, over the analysis working file in the data folder, and again when
-// the rule table ("HTML 4" or "HTML 5") is changed; the choice is kept in
-// the settings.
+// the rule table ("HTML 4" or "HTML 5") is changed or the "Skip server-side
+// code" box is ticked or cleared; both choices are kept in the settings.
+
+#include "settings/app_settings.h"
 
 #include <QWidget>
+#include <functional>
 
+class QCheckBox;
 class QComboBox;
 class QTableWidget;
 
 namespace tagloom {
 
-class SettingsStore;
+// The analysis's choices as the settings keep them.
+struct AnalysisSettingsHooks {
+    std::function<AppSettings()> settings;                         // the settings in memory
+    std::function<void(Setting, const QString &stored)> remember; // one setting, kept for good
+};
 
 class AnalysisWindow : public QWidget {
     Q_OBJECT
 public:
-    // `settings` (may be null: the choice is then not kept) must outlive the window.
-    AnalysisWindow(QString dataFolder, SettingsStore *settings, QWidget *parent = nullptr);
+    explicit AnalysisWindow(QString dataFolder, AnalysisSettingsHooks hooks = {}, QWidget *parent = nullptr);
 
     // Shows the window (running the analysis) or, when it is up, raises it.
     void showOrRaise();
     QTableWidget *results() const { return m_results; }
     QComboBox *rulesBox() const { return m_rules; }
+    QCheckBox *skipServerCodeBox() const { return m_skipServerCode; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -33,8 +41,9 @@ private:
     void rulesChosen();
 
     QString m_dataFolder;
-    SettingsStore *m_settings;
+    AnalysisSettingsHooks m_hooks;
     QComboBox *m_rules = nullptr;
+    QCheckBox *m_skipServerCode = nullptr;
     QTableWidget *m_results = nullptr;
 };
 

@@ -17,12 +17,12 @@
 
 namespace tagloom {
 
-void registerCodetoolsCommands(CommandRegistry &registry, Documents &documents)
+void registerCodetoolsCommands(CommandRegistry &registry, Documents &documents,
+                               AnalysisSettingsHooks analysisSettings)
 {
-    auto analysis = std::make_shared<OnFirstUse<AnalysisWindow>>(
-        [&documents] {
-            return new AnalysisWindow(documents.dataFolder(), documents.userSettings(), documents.dialogParent());
-        });
+    auto analysis = std::make_shared<OnFirstUse<AnalysisWindow>>([&documents, analysisSettings] {
+        return new AnalysisWindow(documents.dataFolder(), analysisSettings, documents.dialogParent());
+    });
     auto compressor = std::make_shared<OnFirstUse<CompressorDialog>>([&documents] {
         return new CompressorDialog(
             documents.dataFolder(), [&documents] { return documents.activeDocument(); }, documents.dialogParent());

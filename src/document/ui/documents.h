@@ -14,7 +14,6 @@ namespace tagloom {
 class CodeEditor;
 class DocumentWindow;
 class EditorOperations;
-class SettingsStore;
 
 class Documents {
 public:
@@ -29,9 +28,6 @@ public:
     virtual DocumentWindow *newDocument() { return nullptr; }
     virtual QWidget *dialogParent() = 0;
     virtual QString dataFolder() const = 0;
-    // The per-user settings, for tool windows that remember a choice
-    // (nullptr: nothing is remembered).
-    virtual SettingsStore *userSettings() const { return nullptr; }
 
     // The active document's editor, or nullptr.
     EditorOperations *activeEditor() const;

@@ -3,6 +3,7 @@
 #include "app/ui/keystrokes_page.h"
 #include "app/ui/main_window.h"
 #include "app/ui/preferences_dialog.h"
+#include "codetools/ui/analysis_window.h"
 #include "common/ui/stand_ins.h"
 #include "document/ui/code_editor.h"
 #include "document/ui/document_window.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 #include <Qsci/qscilexerhtml.h>
 #include <gtest/gtest.h>
 
@@ -282,6 +284,49 @@ TEST_F(PreferencesTest, CancelWritesNothing)
     open();
     EXPECT_TRUE(dialog.flagBox(Setting::MinimizeOnPreview)->isChecked());
     EXPECT_EQ(dialog.fieldText(Setting::InlineTags), QString());
+}
+
+} // namespace
+
+namespace {
+
+// One setting behind two boxes: the analysis window's (which runs the
+// analysis again at once) and Preferences' (read at the window's next run).
+TEST_F(PreferencesTest, SkipServerCodeIsOneSettingForTheAnalysisWindowAndPreferences)
+{
+    DocumentWindow *doc = window->NewDocument();
+    doc->editor()->ReplaceSelection(QStringLiteral("<td x=<?php echo $p ?> y>"));
+    doc->trigger(QStringLiteral("Coding.Validate"));
+    auto *analysis = window->findChild<AnalysisWindow *>();
+    ASSERT_NE(analysis, nullptr);
+    QCheckBox *box = analysis->skipServerCodeBox();
+    EXPECT_EQ(box->text(), QStringLiteral("Skip server-side code"));
+    EXPECT_FALSE(box->isChecked()); // off unless chosen
+    const auto names = [analysis] {
+        QStringList out;
+        for (int r = 0; r < analysis->results()->rowCount(); ++r)
+            out << analysis->results()->item(r, 0)->text();
+        return out;
+    };
+    EXPECT_EQ(names(), (QStringList{"X", "ECHO", "$P", "?"}));
+
+    box->setChecked(true);
+    EXPECT_EQ(names(), (QStringList{"X", "Y"}));
+    EXPECT_EQ(storedRoot("Skip Server-Side Code"), QStringLiteral("True"));
+
+    PreferencesDialog &dialog = open();
+    QCheckBox *preference = dialog.flagBox(Setting::SkipServerCode);
+    ASSERT_NE(preference, nullptr);
+    EXPECT_EQ(preference->text(), QStringLiteral("Skip server-side code"));
+    EXPECT_TRUE(preference->isChecked());
+    preference->setChecked(false);
+    pressOk(dialog);
+    EXPECT_EQ(storedRoot("Skip Server-Side Code"), QString());
+
+    analysis->close();
+    doc->trigger(QStringLiteral("Coding.Validate"));
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_EQ(names(), (QStringList{"X", "ECHO", "$P", "?"}));
 }
 
 } // namespace

@@ -21,6 +21,13 @@ QStringList messages(const AnalysisWindow &window)
     return out;
 }
 
+// The window's settings kept in `store`, as the main window keeps them.
+AnalysisSettingsHooks hooksOver(SettingsStore &store)
+{
+    return {[&store] { return readAppSettings(store); },
+            [&store](Setting setting, const QString &stored) { storeValue(store, setting, stored); }};
+}
+
 class AnalysisWindowTest : public ::testing::Test {
 protected:
     AnalysisWindowTest()
@@ -47,7 +54,7 @@ TEST_F(AnalysisWindowTest, RulesChoiceRerunsAndIsRemembered)
                                QStringLiteral("SUPERCEEDED/DISCONTINUED: <CENTER>")};
     {
         SettingsStore store(settingsPath);
-        AnalysisWindow window(data.path(), &store);
+        AnalysisWindow window(data.path(), hooksOver(store));
         EXPECT_EQ(window.rulesBox()->currentText(), QStringLiteral("HTML 4")); // nothing stored yet
         window.show();
         EXPECT_EQ(messages(window), html4);
@@ -58,7 +65,7 @@ TEST_F(AnalysisWindowTest, RulesChoiceRerunsAndIsRemembered)
     }
     {
         SettingsStore store(settingsPath);
-        AnalysisWindow window(data.path(), &store);
+        AnalysisWindow window(data.path(), hooksOver(store));
         EXPECT_EQ(window.rulesBox()->currentText(), QStringLiteral("HTML 5"));
         window.show();
         EXPECT_EQ(messages(window), html5);
@@ -73,10 +80,10 @@ TEST_F(AnalysisWindowTest, StoredNonsenseMeansHtml4AndNoStoreStillWorks)
     {
         SettingsStore store(settingsPath);
         store.setText(QLatin1String(SettingsKeys::Root), QStringLiteral("Analysis Rules"), QStringLiteral("XHTML 2"));
-        AnalysisWindow window(data.path(), &store);
+        AnalysisWindow window(data.path(), hooksOver(store));
         EXPECT_EQ(window.rulesBox()->currentText(), QStringLiteral("HTML 4"));
     }
-    AnalysisWindow window(data.path(), nullptr);
+    AnalysisWindow window(data.path());
     window.show();
     window.rulesBox()->setCurrentText(QStringLiteral("HTML 5"));
     EXPECT_EQ(messages(window).size(), 2);
@@ -85,7 +92,7 @@ TEST_F(AnalysisWindowTest, StoredNonsenseMeansHtml4AndNoStoreStillWorks)
 TEST_F(AnalysisWindowTest, MissingTableIsShownAsAFinding)
 {
     QFile::remove(data.file(QLatin1String(DataPath::Html5Rules)));
-    AnalysisWindow window(data.path(), nullptr);
+    AnalysisWindow window(data.path());
     window.rulesBox()->setCurrentText(QStringLiteral("HTML 5"));
     window.show();
     ASSERT_EQ(window.results()->rowCount(), 1);
