@@ -43,15 +43,15 @@ void openDocumentAt(Documents &documents, const QString &path, int line, int col
 
 // The site to check: the local folder of the profile loaded in the site
 // manager, else one the user chooses.
-QString siteFolderToCheck(Documents &documents, const SiteManagerWindow *manager, const LinkCheckWindow *window)
+QString siteFolderToCheck(Documents &documents, const LinkCheckWindow *window)
 {
-    const QString loaded = manager ? manager->loadedSiteFolder() : QString();
-    if (!loaded.isEmpty() && QFileInfo(loaded).isDir())
-        return loaded;
+    const QString open = documents.openSiteFolder();
+    if (!open.isEmpty() && QFileInfo(open).isDir())
+        return open;
     FileDialogRequest request;
     request.kind = FileDialogRequest::Kind::Folder;
     request.title = QStringLiteral("Check Site Links");
-    request.proposedPath = window ? window->folder() : loaded;
+    request.proposedPath = window ? window->folder() : open;
     return chooseFile(documents.dialogParent(), request);
 }
 
@@ -82,8 +82,8 @@ void registerSiteCommands(CommandRegistry &registry, Documents &documents)
             [&documents](const QString &path, int line, int column) { openDocumentAt(documents, path, line, column); },
             documents.dialogParent());
     });
-    registry.add(QStringLiteral("Tools.CheckSiteLinks"), [&documents, manager, links] {
-        const QString folder = siteFolderToCheck(documents, manager->ifMade(), links->ifMade());
+    registry.add(QStringLiteral("Tools.CheckSiteLinks"), [&documents, links] {
+        const QString folder = siteFolderToCheck(documents, links->ifMade());
         if (folder.isEmpty())
             return;
         LinkCheckWindow *window = links->get();

@@ -135,11 +135,6 @@ void SiteManagerWindow::refreshList()
     }
 }
 
-QString SiteManagerWindow::loadedSiteFolder() const
-{
-    return m_currentPath.isEmpty() ? QString() : fields().filesLocation.trimmed();
-}
-
 SiteProfile SiteManagerWindow::fields() const
 {
     SiteProfile profile;

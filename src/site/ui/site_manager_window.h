@@ -23,9 +23,6 @@ public:
 
     bool isModified() const { return m_modified; }
     QString currentProfilePath() const { return m_currentPath; }
-    // The local folder of the profile loaded ("Files Location" as it stands
-    // now), or empty when no profile is loaded.
-    QString loadedSiteFolder() const;
     QString profilesFolder() const;
 
     void newProfile();
