@@ -19,6 +19,9 @@ struct AnalysisOptions {
     bool skipServerCode = false;
     // Where the HTML 5 table is read from; empty: the program's own data folder.
     QString dataFolder;
+    // Each finding's line and column; a reader that shows none leaves them
+    // uncounted (they are then 0).
+    bool positions = true;
 };
 
 } // namespace tagloom

@@ -162,7 +162,7 @@ class PageAnalysis::Work {
 public:
     Work(Visit visit, const AnalysisOptions &options)
         : m_visit(std::move(visit)), m_rules(rulesOf(options, m_problem)), m_checker(*m_rules),
-          m_tags([this](QByteArrayView raw) { checkTag(raw); }, options.skipServerCode)
+          m_tags([this](QByteArrayView raw) { checkTag(raw); }, options.skipServerCode, options.positions)
     {
     }
     void feed(QByteArrayView bytes)
@@ -285,6 +285,8 @@ QVector<AnalysisRow> analyseDocument(const THTMLParser &parsed)
 
 QVector<AnalysisRow> analyseFile(const QByteArray &fileBytes, const AnalysisOptions &options)
 {
+    AnalysisOptions withoutPositions = options; // the rows show none
+    withoutPositions.positions = false;
     // Findings are in the page's own bytes; they read as the page does. A
     // name may begin with a byte-order mark, which is a character there.
     const bool utf8 = isValidUtf8(fileBytes);
@@ -295,7 +297,7 @@ QVector<AnalysisRow> analyseFile(const QByteArray &fileBytes, const AnalysisOpti
     QVector<AnalysisRow> rows;
     scanFindings(fileBytes, [&](const AnalysisFinding &f) {
         rows.append({text(f.invalid), text(f.message), text(f.type)});
-    }, options);
+    }, withoutPositions);
     return withAllClear(std::move(rows));
 }
 

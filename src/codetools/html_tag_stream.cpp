@@ -48,49 +48,25 @@ QByteArrayView closingMark(int region)
 
 } // namespace
 
-HtmlTagStream::HtmlTagStream(Visit visit, bool skipServerCode)
-    : m_visit(std::move(visit)), m_skipServerCode(skipServerCode)
+HtmlTagStream::HtmlTagStream(Visit visit, bool skipServerCode, bool trackPositions)
+    : m_visit(std::move(visit)), m_skipServerCode(skipServerCode), m_trackPositions(trackPositions)
 {
     m_anchors.reserve(16);
 }
 
-void HtmlTagStream::feed(QByteArrayView bytes)
+void HtmlTagStream::openTag(qint64 lessThan)
 {
-    const char *p = bytes.data();
-    const qsizetype n = bytes.size();
-    m_positions.startBlock(bytes);
-    qsizetype i = 0;
-    while (i < n) {
-        switch (m_state) {
-        case State::Text:
-            i = scanText(p, n, i);
-            break;
-        case State::Tag:
-            i = scanTag(p, n, i);
-            break;
-        case State::Opener:
-            i = continueOpener(p, n, i);
-            break;
-        case State::Region:
-            i = scanRegion(p, n, i);
-            break;
-        }
+    m_holdsServerCode = false;
+    if (!m_trackPositions) {
+        if (!m_anchors.empty()) // a "<" in a tag, kept for an opening mark
+            m_anchors.clear();
+        return;
     }
-    // What goes on into the next block is placed now, while its bytes are here.
-    if (m_state != State::Text && !m_anchors.empty())
-        resolved(m_anchors.size() - 1);
-    if (m_state == State::Region) {
-        // The region's last bytes, for a closing mark split between blocks.
-        const qsizetype rest = n - m_regionFrom;
-        if (rest >= 3) {
-            m_tail = QByteArray(p + n - 3, 3);
-        } else {
-            m_tail.append(p + m_regionFrom, rest);
-            m_tail = m_tail.right(3);
-        }
-        m_regionFrom = 0;
-    }
-    m_positions.endBlock();
+    m_anchors.clear();
+    m_anchors.push_back({0, lessThan + 1, {}});
+    m_holdsServerCode = false;
+    m_resolved = 0;
+    m_columnAnchor = size_t(-1);
 }
 
 qsizetype HtmlTagStream::scanText(const char *p, qsizetype n, qsizetype i)
@@ -137,6 +113,44 @@ qsizetype HtmlTagStream::scanTag(const char *p, qsizetype n, qsizetype i)
         return atLessThan(p, n, stop, true);
     anchorHere(m_positions.blockStart() + stop + 1); // a line break or a "<" dropped
     return stop + 1;
+}
+
+void HtmlTagStream::feed(QByteArrayView bytes)
+{
+    const char *p = bytes.data();
+    const qsizetype n = bytes.size();
+    if (m_trackPositions)
+        m_positions.startBlock(bytes);
+    qsizetype i = 0;
+    // Text and tags take turns for nearly every byte: tested first, in order.
+    while (i < n) {
+        if (m_state == State::Text)
+            i = scanText(p, n, i);
+        else if (m_state == State::Tag)
+            i = scanTag(p, n, i);
+        else if (m_state == State::Opener)
+            i = continueOpener(p, n, i);
+        else
+            i = scanRegion(p, n, i);
+    }
+    // What goes on into the next block is placed now, while its bytes are here.
+    if (m_trackPositions && m_state != State::Text && !m_anchors.empty())
+        resolved(m_anchors.size() - 1);
+    if (m_state == State::Region) {
+        // The region's last bytes, for a closing mark split between blocks.
+        const qsizetype rest = n - m_regionFrom;
+        if (rest >= 3) {
+            m_tail = QByteArray(p + n - 3, 3);
+        } else {
+            m_tail.append(p + m_regionFrom, rest);
+            m_tail = m_tail.right(3);
+        }
+        m_regionFrom = 0;
+    }
+    if (m_trackPositions)
+        m_positions.endBlock();
+    else
+        m_positions.skipBlock(n);
 }
 
 qsizetype HtmlTagStream::atLessThan(const char *p, qsizetype n, qsizetype i, bool inTag)
@@ -243,17 +257,10 @@ bool HtmlTagStream::closesRegion(const char *p, qsizetype at) const
     return true;
 }
 
-void HtmlTagStream::openTag(qint64 lessThan)
-{
-    m_anchors.clear();
-    m_anchors.push_back({0, lessThan + 1, {}});
-    m_holdsServerCode = false;
-    m_resolved = 0;
-    m_columnAnchor = size_t(-1);
-}
-
 void HtmlTagStream::anchorHere(qint64 offset)
 {
+    if (!m_trackPositions)
+        return;
     const qsizetype raw = m_tag.size();
     // Breaks in a row need one anchor; the tag's own stays as it is.
     if (m_anchors.size() > 1 && m_resolved < m_anchors.size() && m_anchors.back().raw == raw)
@@ -271,6 +278,8 @@ TextPosition HtmlTagStream::resolved(size_t anchor)
 
 TextPosition HtmlTagStream::tagPosition()
 {
+    if (!m_trackPositions)
+        return {};
     TextPosition at = resolved(0);
     --at.column; // the "<", one character before the tag's first byte
     return at;
@@ -278,6 +287,8 @@ TextPosition HtmlTagStream::tagPosition()
 
 TextPosition HtmlTagStream::positionOf(qsizetype rawOffset)
 {
+    if (!m_trackPositions)
+        return {};
     // The last anchor at or before the offset.
     const auto after = std::upper_bound(m_anchors.begin(), m_anchors.end(), rawOffset,
                                         [](qsizetype raw, const Anchor &a) { return raw < a.raw; });

@@ -33,7 +33,10 @@ class HtmlTagStream {
 public:
     // Each tag's raw bytes, valid only during the call.
     using Visit = std::function<void(QByteArrayView rawTag)>;
-    explicit HtmlTagStream(Visit visit, bool skipServerCode = false);
+    // Without `trackPositions` the stream keeps no count of lines and
+    // columns (tagPosition and positionOf then give nothing): a reader that
+    // reports no places does not pay for them.
+    explicit HtmlTagStream(Visit visit, bool skipServerCode = false, bool trackPositions = true);
 
     // The page's next bytes.
     void feed(QByteArrayView bytes);
@@ -59,19 +62,20 @@ private:
         TextPosition at; // once resolved
     };
 
-    qsizetype scanText(const char *p, qsizetype n, qsizetype i);
-    qsizetype scanTag(const char *p, qsizetype n, qsizetype i);
+    [[gnu::always_inline]] inline qsizetype scanText(const char *p, qsizetype n, qsizetype i);
+    [[gnu::always_inline]] inline qsizetype scanTag(const char *p, qsizetype n, qsizetype i);
     qsizetype atLessThan(const char *p, qsizetype n, qsizetype i, bool inTag);
     qsizetype continueOpener(const char *p, qsizetype n, qsizetype i);
     qsizetype startRegion(int region, QByteArrayView opening, qsizetype after, bool inTag);
     qsizetype scanRegion(const char *p, qsizetype n, qsizetype i);
     bool closesRegion(const char *p, qsizetype at) const;
-    void openTag(qint64 lessThan);
+    [[gnu::always_inline]] inline void openTag(qint64 lessThan);
     void anchorHere(qint64 offset);
     TextPosition resolved(size_t anchor);
 
     Visit m_visit;
     bool m_skipServerCode = false;
+    bool m_trackPositions = true;
     State m_state = State::Text;
     QByteArray m_tag; // the tag under way, once it spans a block's end or a break
     QByteArrayView m_raw; // the tag being visited

@@ -33,6 +33,8 @@ public:
     TextPosition at(qint64 offset);
     // The block is over: what is left of it is counted.
     void endBlock();
+    // Moves past a block without counting in it (positions are not wanted).
+    void skipBlock(qsizetype n) { m_base += n; }
     // The offset the next block starts at.
     qint64 blockEnd() const { return m_base + m_n; }
     qint64 blockStart() const { return m_base; }

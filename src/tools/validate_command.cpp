@@ -41,13 +41,15 @@ bool readsAsUtf8(const AnalysisFinding &f)
 int validateOne(const QString &file, const ValidateRequest &request, ToolOutput &out, ToolOutput &err)
 {
     bool errorFound = false;
+    AnalysisOptions options = request.options;
+    options.positions = request.format != FindingFormat::Plain; // the plain form has none
     PageAnalysis analysis(
         [&](const AnalysisFinding &f) {
             const bool utf8 = request.format != FindingFormat::Json || readsAsUtf8(f);
             writeFinding(out, request.format, {file, f.line, f.column, f.invalid, f.message, f.type, utf8});
             errorFound = errorFound || f.isError();
         },
-        request.options);
+        options);
     ToolInput input;
     if (const Status opened = input.open(file, kValidate); !opened) {
         err << "tagloom-tools: " << opened.error << "\n";

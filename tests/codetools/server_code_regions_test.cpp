@@ -1,5 +1,6 @@
 #include "codetools/document_analysis.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace tagloom;
@@ -7,11 +8,12 @@ using namespace tagloom;
 namespace {
 
 // Findings as "NAME@LINE:COLUMN", the page fed in blocks of `block` bytes.
-QStringList findings(const QByteArray &page, bool skipServerCode, qsizetype block)
+QStringList findings(const QByteArray &page, bool skipServerCode, qsizetype block, bool positions = true)
 {
     QStringList out;
     AnalysisOptions options;
     options.skipServerCode = skipServerCode;
+    options.positions = positions;
     PageAnalysis analysis(
         [&out](const AnalysisFinding &f) {
             out << QStringLiteral("%1@%2:%3").arg(QString::fromUtf8(f.invalid)).arg(f.line).arg(f.column);
@@ -114,6 +116,18 @@ TEST(FindingPositions, ManyLinesAndALongOne)
     const QStringList expected{QStringLiteral("Q@5001:100006")};
     for (const qsizetype block : {qsizetype(4096), qsizetype(65536), qsizetype(1) << 20})
         EXPECT_EQ(findings(page, false, block).join(u' ').toStdString(), expected.join(u' ').toStdString()) << block;
+}
+
+// A reader that shows no places gets the same findings, uncounted.
+TEST(FindingPositions, LeftUncountedWhenNotWanted)
+{
+    const QByteArray page = "<td \r\n<x <?php y ?> z>\n<font q>";
+    for (const bool skip : {false, true})
+        for (const qsizetype block : {qsizetype(1), qsizetype(3), page.size()}) {
+            QStringList withPlaces = findings(page, skip, block);
+            withPlaces.replaceInStrings(QRegularExpression(QStringLiteral("@.*")), QStringLiteral("@0:0"));
+            EXPECT_EQ(findings(page, skip, block, false), withPlaces) << skip << " " << block;
+        }
 }
 
 } // namespace
