@@ -1,5 +1,7 @@
 #include "document/file_filters.h"
 
+#include <algorithm>
+
 namespace tagloom {
 
 const QStringList &openFilters()
@@ -40,6 +42,18 @@ const QStringList &saveFilters()
         QStringLiteral("All Files (*.*)|*"),
     };
     return filters;
+}
+
+bool isPageFileName(const QString &fileName)
+{
+    static const char *const suffixes[] = {"htm",  "html", "xhtml", "xht", "shtml", "shtm", "stm",  "php",  "php3",
+                                           "php4", "php5", "phtml", "asp", "aspx",  "cfm",  "cfml", "jsp"};
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0 || fileName.indexOf(QLatin1Char('/'), dot) >= 0)
+        return false;
+    const QStringView suffix = QStringView(fileName).mid(dot + 1);
+    return std::any_of(std::begin(suffixes), std::end(suffixes),
+                       [suffix](const char *s) { return suffix.compare(QLatin1String(s), Qt::CaseInsensitive) == 0; });
 }
 
 } // namespace tagloom

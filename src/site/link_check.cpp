@@ -1,6 +1,7 @@
 #include "site/link_check.h"
 
 #include "base/text_codec.h"
+#include "document/file_filters.h"
 #include "codetools/byte_search.h"
 #include "site/reference_scanner.h"
 
@@ -22,9 +23,6 @@ namespace {
 // Larger pages are reported unread rather than held whole.
 constexpr qint64 kLargestPage = 64 * 1024 * 1024;
 
-const char *const kPageSuffixes[] = {"htm",  "html", "shtml", "shtm",  "stm", "xhtml", "xht", "php", "php3",
-                                     "php4", "php5", "phtml", "asp",   "aspx", "cfm",  "cfml", "jsp"};
-
 enum class FileRole { Other, Page, StyleSheet };
 
 FileRole roleOf(const QString &path)
@@ -35,10 +33,7 @@ FileRole roleOf(const QString &path)
     const QStringView suffix = QStringView(path).mid(dot + 1);
     if (suffix.compare(QLatin1String("css"), Qt::CaseInsensitive) == 0)
         return FileRole::StyleSheet;
-    for (const char *page : kPageSuffixes)
-        if (suffix.compare(QLatin1String(page), Qt::CaseInsensitive) == 0)
-            return FileRole::Page;
-    return FileRole::Other;
+    return isPageFileName(path) ? FileRole::Page : FileRole::Other;
 }
 
 QString folderOf(const QString &path)

@@ -2,6 +2,7 @@
 
 #include "base/text_codec.h"
 #include "codetools/document_analysis.h"
+#include "document/file_filters.h"
 #include "tools/tool_input.h"
 #include "tools/tool_output.h"
 
@@ -23,9 +24,6 @@ constexpr InputDemand kValidate{"validate", 1.0};
 
 constexpr int kErrorFound = 1;
 constexpr int kNotRead = 2;
-
-const char *const kPageSuffixes[] = {"htm",  "html",  "xhtml", "xht", "shtml", "shtm", "stm", "php", "php3",
-                                     "php4", "php5", "phtml", "asp", "aspx",  "cfm",  "cfml", "jsp"};
 
 // Fields of a finding read as UTF-8 when they are valid UTF-8, else one
 // byte per character: a page's encoding is known only once all of it has
@@ -107,13 +105,6 @@ Result<ValidateRequest> parseValidateArguments(const QStringList &arguments)
     if (request.inputs.isEmpty())
         return R::failure(QStringLiteral("validate needs at least one file"));
     return R::success(request);
-}
-
-bool isPageFileName(const QString &fileName)
-{
-    const QString suffix = QFileInfo(fileName).suffix();
-    return std::any_of(std::begin(kPageSuffixes), std::end(kPageSuffixes),
-                       [&suffix](const char *s) { return suffix.compare(QLatin1String(s), Qt::CaseInsensitive) == 0; });
 }
 
 QStringList pagesInFolder(const QString &folder)

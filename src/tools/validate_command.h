@@ -22,11 +22,6 @@ struct ValidateRequest {
 // --format tsv|json) anywhere, "--" ending them, then at least one input.
 Result<ValidateRequest> parseValidateArguments(const QStringList &arguments);
 
-// Whether a file in a folder is a page, by its extension (letter case
-// ignored): .htm .html .xhtml .xht .shtml .shtm .stm .php .php3 .php4 .php5
-// .phtml .asp .aspx .cfm .cfml .jsp.
-bool isPageFileName(const QString &fileName);
-
 // The pages a folder holds, in its sub-folders too, sorted by path. Hidden
 // files and folders are passed over, and links to folders are not
 // followed, so a loop of links cannot trap the search.
