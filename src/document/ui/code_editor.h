@@ -30,8 +30,9 @@ struct LargeDocumentLimits {
     // Lines of more bytes turn colouring off and are drawn only around the
     // caret: Scintilla measures a whole line whenever it changes.
     qsizetype longLine = 32 * 1024;
-    // The bytes of such a line drawn around the caret.
-    qsizetype longLineWindow = 16 * 1024;
+    // The bytes of such a line drawn around the caret: a score of screens
+    // wide, and measured again at every change of the line.
+    qsizetype longLineWindow = 4 * 1024;
     // Documents of this many bytes or more are large: opened and saved off
     // the user-interface thread, plainer for screen readers.
     qint64 largeDocument = 4 * 1024 * 1024;

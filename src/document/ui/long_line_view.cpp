@@ -25,8 +25,7 @@ void LongLineView::setActive(bool on, qsizetype longestLine)
     if (on == m_active)
         return;
     m_active = on;
-    for (const int style : {HiddenStyle, OtherHiddenStyle})
-        m_editor->SendScintilla(Sci::SCI_STYLESETVISIBLE, W(style), L(on ? 0 : 1));
+    m_editor->SendScintilla(Sci::SCI_STYLESETVISIBLE, W(HiddenStyle), L(on ? 0 : 1));
     // QsciScintilla counts the caret's column on every caret move (for a
     // signal nobody here listens to), which is slow far out on a long line.
     if (on)
@@ -201,22 +200,7 @@ void LongLineView::setStyle(qint64 from, qint64 to, int style)
     if (to <= from)
         return;
     m_editor->SendScintilla(Sci::SCI_STARTSTYLING, W(from), 0L);
-    if (style != HiddenStyle) {
-        m_editor->SendScintilla(Sci::SCI_SETSTYLING, W(to - from), L(style));
-        return;
-    }
-    // Two hidden styles taking turns every 256 bytes: Scintilla cuts a run of
-    // one style longer than 300 bytes into pieces, searching each for a good
-    // place to cut, which is most of the cost of laying out a hidden stretch.
-    static const QByteArray pattern = [] {
-        QByteArray p(64 * 1024, char(HiddenStyle));
-        for (qsizetype i = 0; i < p.size(); ++i)
-            if ((i / 256) & 1)
-                p[i] = char(OtherHiddenStyle);
-        return p;
-    }();
-    for (qint64 at = from; at < to; at += pattern.size())
-        m_editor->SendScintilla(Sci::SCI_SETSTYLINGEX, W(std::min<qint64>(pattern.size(), to - at)), pattern.constData());
+    m_editor->SendScintilla(Sci::SCI_SETSTYLING, W(to - from), L(style));
 }
 
 void LongLineView::styleLine(int line0, qint64 from, qint64 to)

@@ -5,7 +5,8 @@
 // document has such a line, this view turns colouring off and draws only a
 // window of every long line: on the caret's line the part around the caret,
 // on the others their beginning. The rest of such a line is styled hidden,
-// which Scintilla skips without measuring. The text itself is untouched.
+// which our build of Scintilla passes over in one step when it lays the line
+// out (third_party/qscintilla). The text itself is untouched.
 
 #include <QObject>
 
@@ -33,9 +34,8 @@ public:
     // rest of the line), and scrolls the caret into view then.
     void followCaret(bool scroll = true);
 
-    // The styles of the hidden parts.
+    // The style of the hidden parts.
     static constexpr int HiddenStyle = 31;
-    static constexpr int OtherHiddenStyle = 30;
 
 private:
     void styleNeeded(int position);

@@ -143,6 +143,62 @@ TEST_F(LargeDocumentTest, TypingOnALongLineKeepsColumnsAndBytes)
     }
 }
 
+// The hidden parts of a long line take no room, the drawn part lines up
+// character by character, and a click finds what it points at; a character
+// of several bytes cut by the drawn part's edge is hidden whole.
+TEST_F(LargeDocumentTest, HiddenTextTakesNoRoomAndTheDrawnPartLinesUp)
+{
+    QByteArray line;
+    while (line.size() < 300 * 1024)
+        line += "<i>caf\xC3\xA9 \xE2\x82\xAC</i> ";
+    LargeDocumentLimits limits;
+    limits.longLineWindow = 4096;
+    // A caret whose drawn part (half the window to each side) begins on the
+    // second byte of an "é".
+    qint64 caret = line.size() / 2;
+    while (static_cast<unsigned char>(line[caret - limits.longLineWindow / 2]) != 0xA9 ||
+           static_cast<unsigned char>(line[caret]) >= 0x80)
+        ++caret;
+    ASSERT_LT(caret, line.size() - limits.longLineWindow);
+    auto doc = open(line + "\r\n", limits);
+    doc->resize(800, 600);
+    doc->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(doc.get()));
+    CodeEditor *editor = doc->editor();
+    editor->SendScintilla(Sci::SCI_GOTOPOS, static_cast<unsigned long>(caret));
+    ASSERT_TRUE(waitFor([&] { return drawn(editor, caret); })) << "the drawn part follows the caret";
+    ASSERT_EQ(editor->SendScintilla(Sci::SCI_GETCURRENTPOS), caret);
+    qint64 windowStart = caret;
+    while (drawn(editor, windowStart - 1))
+        --windowStart;
+    qint64 windowEnd = caret;
+    while (drawn(editor, windowEnd))
+        ++windowEnd;
+    ASSERT_EQ(windowStart, caret - limits.longLineWindow / 2);
+    ASSERT_LT(windowEnd, line.size());
+
+    auto x = [editor](qint64 position) {
+        return editor->SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0UL, static_cast<long>(position));
+    };
+    const long left = x(0);
+    for (const qint64 hidden : {qint64(1), windowStart / 2, windowStart - 1, windowStart, windowStart + 1})
+        EXPECT_EQ(x(hidden), left) << "byte " << hidden;
+    EXPECT_EQ(x(line.size()), x(windowEnd)) << "the rest after the drawn part";
+    const long caretX = x(caret);
+    EXPECT_GT(caretX, left);
+    EXPECT_LT(caretX, editor->viewport()->width()) << "the caret is shown";
+    const long y = editor->SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0UL, static_cast<long>(caret));
+    qint64 at = caret;
+    for (int step = 0; step < 40; ++step) {
+        const qint64 before = editor->SendScintilla(Sci::SCI_POSITIONBEFORE, static_cast<unsigned long>(at));
+        ASSERT_LT(x(before), x(at)) << "at " << before;
+        if (x(before) >= 0)
+            EXPECT_EQ(editor->SendScintilla(Sci::SCI_CHARPOSITIONFROMPOINT, static_cast<unsigned long>(x(before) + 1), y),
+                      before);
+        at = before;
+    }
+}
+
 TEST_F(LargeDocumentTest, LargeFileOpensInTheBackground)
 {
     const QByteArray page = markup(kLarge, "\n");
@@ -226,6 +282,11 @@ TEST_F(LargeDocumentTest, VeryLargePagesAreHeldWithoutColouringUnlessALineIsVery
         QTest::keyClick(editor, Qt::Key_End, Qt::ControlModifier);
         QTest::keyClicks(editor, QStringLiteral("end"));
         EXPECT_EQ(doc->fileBytes(), row.page.left(row.page.size() - 2) + "end\r\n");
+        // The plain lexer passes over it all once, and the editor goes idle.
+        if (row.plain)
+            EXPECT_TRUE(waitFor([&] {
+                return editor->SendScintilla(Sci::SCI_GETENDSTYLED) == editor->SendScintilla(Sci::SCI_GETLENGTH);
+            }));
     }
 }
 

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cassert>
 #include <cstring>
+#include <cstdint>
 #include <cctype>
 #include <cstdio>
 #include <cmath>
@@ -349,6 +350,28 @@ LineLayout *EditView::RetrieveLineLayout(Sci::Line lineNumber, const EditModel &
 * Copy the given @a line and its styles from the document into local arrays.
 * Also determine the x position at which each character starts.
 */
+namespace {
+
+// Tagloom: the end of the run of equal style bytes that starts at `from`,
+// compared eight bytes at a time.
+int EndOfStyleRun(const unsigned char *styles, int from, int end) noexcept {
+	const unsigned char style = styles[from];
+	const uint64_t pattern = UINT64_C(0x0101010101010101) * style;
+	int pos = from + 1;
+	while (pos + 8 <= end) {
+		uint64_t word;
+		memcpy(&word, styles + pos, sizeof(word));
+		if (word != pattern)
+			break;
+		pos += 8;
+	}
+	while ((pos < end) && (styles[pos] == style))
+		pos++;
+	return pos;
+}
+
+}
+
 void EditView::LayoutLine(const EditModel &model, Sci::Line line, Surface *surface, const ViewStyle &vstyle, LineLayout *ll, int width) {
 	if (!ll)
 		return;
@@ -458,44 +481,65 @@ void EditView::LayoutLine(const EditModel &model, Sci::Line line, Surface *surfa
 		ll->positions[0] = 0;
 		bool lastSegItalics = false;
 
-		BreakFinder bfLayout(ll, nullptr, Range(0, numCharsInLine), posLineStart, 0, false, model.pdoc, &model.reprs, nullptr);
-		while (bfLayout.More()) {
+		// Tagloom: a run of text in a hidden style takes no room, so it is
+		// laid out as a whole instead of character by character; a line of
+		// megabytes that is mostly hidden then costs little to lay out. A
+		// character belongs to the run its first byte is in.
+		const bool utf8 = model.pdoc->CodePageFamily() == efUnicode;
+		int runStart = 0;
+		while (runStart < numCharsInLine) {
+			const bool runVisible = vstyle.styles[ll->styles[runStart]].visible;
+			int runEnd = runStart;
+			do {
+				runEnd = EndOfStyleRun(ll->styles.get(), runEnd, numCharsInLine);
+			} while ((runEnd < numCharsInLine) && (vstyle.styles[ll->styles[runEnd]].visible == runVisible));
+			while (utf8 && (runEnd < numCharsInLine) && UTF8IsTrailByte(static_cast<unsigned char>(ll->chars[runEnd])))
+				runEnd++;
+			if (!runVisible) {
+				std::fill(&ll->positions[runStart + 1], &ll->positions[runEnd + 1], ll->positions[runStart]);
+				runStart = runEnd;
+				continue;
+			}
+			BreakFinder bfLayout(ll, nullptr, Range(runStart, runEnd), posLineStart, 0, false, model.pdoc, &model.reprs, nullptr);
+			while (bfLayout.More()) {
 
-			const TextSegment ts = bfLayout.Next();
+				const TextSegment ts = bfLayout.Next();
 
-			std::fill(&ll->positions[ts.start + 1], &ll->positions[ts.end() + 1], 0.0f);
-			if (vstyle.styles[ll->styles[ts.start]].visible) {
-				if (ts.representation) {
-					XYPOSITION representationWidth = vstyle.controlCharWidth;
-					if (ll->chars[ts.start] == '\t') {
-						// Tab is a special case of representation, taking a variable amount of space
-						const XYPOSITION x = ll->positions[ts.start];
-						representationWidth = NextTabstopPos(line, x, vstyle.tabWidth) - ll->positions[ts.start];
+				std::fill(&ll->positions[ts.start + 1], &ll->positions[ts.end() + 1], 0.0f);
+				if (vstyle.styles[ll->styles[ts.start]].visible) {
+					if (ts.representation) {
+						XYPOSITION representationWidth = vstyle.controlCharWidth;
+						if (ll->chars[ts.start] == '\t') {
+							// Tab is a special case of representation, taking a variable amount of space
+							const XYPOSITION x = ll->positions[ts.start];
+							representationWidth = NextTabstopPos(line, x, vstyle.tabWidth) - ll->positions[ts.start];
+						} else {
+							if (representationWidth <= 0.0) {
+								XYPOSITION positionsRepr[256];	// Should expand when needed
+								posCache.MeasureWidths(surface, vstyle, STYLE_CONTROLCHAR, ts.representation->stringRep.c_str(),
+									static_cast<unsigned int>(ts.representation->stringRep.length()), positionsRepr, model.pdoc);
+								representationWidth = positionsRepr[ts.representation->stringRep.length() - 1] + vstyle.ctrlCharPadding;
+							}
+						}
+						for (int ii = 0; ii < ts.length; ii++)
+							ll->positions[ts.start + 1 + ii] = representationWidth;
 					} else {
-						if (representationWidth <= 0.0) {
-							XYPOSITION positionsRepr[256];	// Should expand when needed
-							posCache.MeasureWidths(surface, vstyle, STYLE_CONTROLCHAR, ts.representation->stringRep.c_str(),
-								static_cast<unsigned int>(ts.representation->stringRep.length()), positionsRepr, model.pdoc);
-							representationWidth = positionsRepr[ts.representation->stringRep.length() - 1] + vstyle.ctrlCharPadding;
+						if ((ts.length == 1) && (' ' == ll->chars[ts.start])) {
+							// Over half the segments are single characters and of these about half are space characters.
+							ll->positions[ts.start + 1] = vstyle.styles[ll->styles[ts.start]].spaceWidth;
+						} else {
+							posCache.MeasureWidths(surface, vstyle, ll->styles[ts.start], &ll->chars[ts.start],
+								ts.length, &ll->positions[ts.start + 1], model.pdoc);
 						}
 					}
-					for (int ii = 0; ii < ts.length; ii++)
-						ll->positions[ts.start + 1 + ii] = representationWidth;
-				} else {
-					if ((ts.length == 1) && (' ' == ll->chars[ts.start])) {
-						// Over half the segments are single characters and of these about half are space characters.
-						ll->positions[ts.start + 1] = vstyle.styles[ll->styles[ts.start]].spaceWidth;
-					} else {
-						posCache.MeasureWidths(surface, vstyle, ll->styles[ts.start], &ll->chars[ts.start],
-							ts.length, &ll->positions[ts.start + 1], model.pdoc);
-					}
+					lastSegItalics = (!ts.representation) && ((ll->chars[ts.end() - 1] != ' ') && vstyle.styles[ll->styles[ts.start]].italic);
 				}
-				lastSegItalics = (!ts.representation) && ((ll->chars[ts.end() - 1] != ' ') && vstyle.styles[ll->styles[ts.start]].italic);
-			}
 
-			for (Sci::Position posToIncrease = ts.start + 1; posToIncrease <= ts.end(); posToIncrease++) {
-				ll->positions[posToIncrease] += ll->positions[ts.start];
+				for (Sci::Position posToIncrease = ts.start + 1; posToIncrease <= ts.end(); posToIncrease++) {
+					ll->positions[posToIncrease] += ll->positions[ts.start];
+				}
 			}
+			runStart = runEnd;
 		}
 
 		// Small hack to make lines that end with italics not cut off the edge of the last character

@@ -333,14 +333,20 @@ LineLayout *LineLayoutCache::Retrieve(Sci::Line lineNumber, Sci::Line lineCaret,
 	if (pos >= 0) {
 		PLATFORM_ASSERT(useCount == 0);
 		if (!cache.empty() && (pos < static_cast<int>(cache.size()))) {
+			// Tagloom: a line that grew past its layout's room gets an eighth
+			// more, so that typing into a very long line does not allocate
+			// (and fault in) arrays of its whole length at every keystroke.
+			int capacity = maxChars;
 			if (cache[pos]) {
 				if ((cache[pos]->lineNumber != lineNumber) ||
 				        (cache[pos]->maxLineLength < maxChars)) {
+					if (cache[pos]->lineNumber == lineNumber)
+						capacity = maxChars + maxChars / 8;
 					cache[pos].reset();
 				}
 			}
 			if (!cache[pos]) {
-				cache[pos].reset(new LineLayout(maxChars));
+				cache[pos].reset(new LineLayout(capacity));
 			}
 			cache[pos]->lineNumber = lineNumber;
 			cache[pos]->inCache = true;
