@@ -54,6 +54,7 @@ CodeEditor::CodeEditor(Document &document, QWidget *parent) : QsciScintilla(pare
         return editor && (editor->isLargeDocument() || editor->longLineShown() > 0);
     });
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &CodeEditor::onModified);
+    connect(this, &CodeEditor::changed, this, &CodeEditor::fitLineNumbers);
     m_longLines = new LongLineView(this);
 }
 
@@ -392,11 +393,28 @@ void CodeEditor::setExtraLineSpacing(int pixels)
 
 void CodeEditor::setGutter(bool visible, int widthPixels, bool lineNumbers)
 {
-    setMarginLineNumbers(0, visible && lineNumbers);
-    setMarginWidth(0, visible && lineNumbers ? QStringLiteral("000000") : QString());
-    if (!(visible && lineNumbers))
+    m_lineNumbers = visible && lineNumbers;
+    m_lineNumberDigits = 0;
+    setMarginLineNumbers(0, m_lineNumbers);
+    if (!m_lineNumbers)
         setMarginWidth(0, 0);
+    fitLineNumbers();
     setMarginWidth(1, visible ? std::max(widthPixels, 0) : 0);
+}
+
+void CodeEditor::fitLineNumbers()
+{
+    if (!m_lineNumbers)
+        return;
+    // Room for six digits, and for more once a page has a million lines.
+    int digits = 1;
+    for (long lines = SendScintilla(Sci::SCI_GETLINECOUNT); lines >= 10; lines /= 10)
+        ++digits;
+    digits = std::max(digits, 6);
+    if (digits == m_lineNumberDigits)
+        return;
+    m_lineNumberDigits = digits;
+    setMarginWidth(0, QString(digits, QLatin1Char('0')));
 }
 
 void CodeEditor::setEditorFont(const QFont &font)

@@ -213,6 +213,8 @@ private:
     void keepColumnCount(qint64 position, qint64 length);
     // After the whole text was replaced: large or not, long lines or not.
     void takeMeasureOfText(qsizetype longestLine);
+    // Widens the line-number margin when the line count gains a digit.
+    void fitLineNumbers();
 
     QFont m_editorFont;
     std::optional<QStringList> m_autoList;
@@ -225,6 +227,8 @@ private:
     bool m_modified = false;
     bool m_changePending = false;
     bool m_largeDocument = false;
+    bool m_lineNumbers = false;
+    int m_lineNumberDigits = 0;
     LargeDocumentLimits m_limits;
     LongLineView *m_longLines = nullptr;
     std::function<void()> m_documentLexer;

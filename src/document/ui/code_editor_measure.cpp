@@ -89,6 +89,7 @@ void CodeEditor::takeMeasureOfText(qsizetype longestLine)
     m_columnCount = ColumnCount{};
     m_largeDocument = SendScintilla(Sci::SCI_GETLENGTH) >= m_limits.largeDocument;
     m_longLines->setActive(longestLine > m_limits.longLine, longestLine);
+    fitLineNumbers();
     if (wasLarge == m_largeDocument && wasLong == longLineShown())
         return;
     refreshEditorAccessible(this);

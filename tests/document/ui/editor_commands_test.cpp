@@ -337,6 +337,23 @@ TEST_F(EditorCommandsTest, GutterToggles)
     EXPECT_TRUE(editor.marginLineNumbers(0));
 }
 
+// Line numbers of seven digits are not cut to their last six.
+TEST_F(EditorCommandsTest, LineNumbersWidenPastAMillionLines)
+{
+    editor.setGutter(true, 40, true);
+    load("a\r\n");
+    const int sixDigits = editor.marginWidth(0);
+    EXPECT_GT(sixDigits, 0);
+    load(QByteArray(999'999, '\n')); // a line each, the last break is the file's end
+    EXPECT_EQ(editor.marginWidth(0), sixDigits) << "999,999 lines";
+    editor.SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    QTest::keyClick(&editor, Qt::Key_Return);
+    ASSERT_EQ(editor.lines(), 1'000'000);
+    EXPECT_GT(editor.marginWidth(0), sixDigits);
+    commands.toggleLineNumbers();
+    EXPECT_EQ(editor.marginWidth(0), 0);
+}
+
 TEST_F(EditorCommandsTest, Keys)
 {
     load("one (two)\nthree\nfour");
