@@ -123,6 +123,31 @@ Status fitsInEditor(const QString &path, qint64 availableMemory)
                                .arg(largest / (1024 * 1024)));
 }
 
+qint64 longestShowableLine(qint64 textBytes, qint64 availableMemory)
+{
+    // The editor holds the text with a style byte for each of its bytes; the
+    // line it shows is laid out whole, with a character, a style and a
+    // four-byte position for each byte, and room to grow by an eighth.
+    constexpr qint64 kLayoutBytesPerByte = 7;
+    return std::max<qint64>(0, (availableMemory - 2 * textBytes) / kLayoutBytesPerByte);
+}
+
+namespace {
+
+Status lineFitsInEditor(const QString &path, const LoadedText &loaded, qint64 availableMemory)
+{
+    const qint64 longest = longestShowableLine(loaded.text.buffer.size(), availableMemory);
+    if (loaded.longestLine <= longest)
+        return Status::success();
+    return Status::failure(QStringLiteral("The file \"%1\" is too large to open: its longest line holds %2 MB, and "
+                                          "with the memory available now the editor can show lines of up to %3 MB.")
+                               .arg(path)
+                               .arg(loaded.longestLine / (1024 * 1024))
+                               .arg(longest / (1024 * 1024)));
+}
+
+} // namespace
+
 Result<LoadedText> readDocumentFile(const QString &path, qint64 availableMemory)
 {
     if (Status fits = fitsInEditor(path, availableMemory); !fits)
@@ -136,6 +161,8 @@ Result<LoadedText> readDocumentFile(const QString &path, qint64 availableMemory)
         loaded.text = editorTextFromFile(editorBytesFromFile(*bytes, loaded.encoding));
         (*bytes).clear();
         loaded.longestLine = longestLineLength(loaded.text.buffer);
+        if (Status fits = lineFitsInEditor(path, loaded, availableMemory); !fits)
+            return Result<LoadedText>::failure(fits.error);
         return Result<LoadedText>::success(std::move(loaded));
     } catch (const std::bad_alloc &) {
         return Result<LoadedText>::failure(

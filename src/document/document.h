@@ -38,6 +38,9 @@ QString textFromFileBytes(const QByteArray &file);
 // about four times a file's size while loading it, and cannot address more
 // than 2 GiB; `availableMemory` is what the process may still use.
 qint64 largestEditableFile(qint64 availableMemory);
+// The longest line, in bytes, the editor can lay out beside a text of
+// `textBytes` with `availableMemory` bytes.
+qint64 longestShowableLine(qint64 textBytes, qint64 availableMemory);
 
 // A document file read into the editor's form, away from any window.
 struct LoadedText {

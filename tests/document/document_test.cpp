@@ -202,6 +202,17 @@ TEST(Document, FilesTooLargeToHoldAreRefused)
     }
     doc.setPath(huge);
     EXPECT_FALSE(doc.load(qint64(1) << 40));
+
+    // A line is laid out whole when shown: a file small enough to hold can
+    // still have a line too long to show with the memory there is.
+    constexpr qint64 kRoom = 20 * 1024 * 1024;
+    test::writeBytes(path, QByteArray(3 * 1024 * 1024, 'x') + "\r\n");
+    doc.setPath(path);
+    const Result<EditorText> longLine = doc.load(kRoom);
+    ASSERT_FALSE(longLine);
+    EXPECT_TRUE(longLine.error.contains(QStringLiteral("its longest line holds 3 MB"))) << longLine.error.toStdString();
+    test::writeBytes(path, QByteArray(1023, 'x').append("\n").repeated(3 * 1024));
+    EXPECT_TRUE(doc.load(kRoom)) << "the same bytes in short lines";
 }
 
 // A save that fails part-way must leave the file it was to replace exactly as

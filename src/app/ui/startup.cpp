@@ -36,14 +36,29 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception &e) {
-            showMessage(activeWindow(), MessageKind::Error, QLatin1String(ApplicationTitle),
-                        QString::fromLocal8Bit(e.what()));
+            report(QString::fromLocal8Bit(e.what()));
         } catch (...) {
-            showMessage(activeWindow(), MessageKind::Error, QLatin1String(ApplicationTitle),
-                        QStringLiteral("An unexpected error occurred. Your documents are still open."));
+            report(QStringLiteral("An unexpected error occurred. Your documents are still open."));
         }
         return false;
     }
+
+private:
+    // One message box at a time: an event that fails again while its box is
+    // up (a paint, say) is written to standard error instead of opening a
+    // box on top of the box, without end.
+    void report(const QString &what)
+    {
+        if (m_reporting) {
+            std::fprintf(stderr, "tagloom: %s\n", qPrintable(what));
+            return;
+        }
+        m_reporting = true;
+        showMessage(activeWindow(), MessageKind::Error, QLatin1String(ApplicationTitle), what);
+        m_reporting = false;
+    }
+
+    bool m_reporting = false;
 };
 
 // With TAGLOOM_REPORT_SHOWN set, "shown" goes to standard output when the

@@ -15,6 +15,7 @@
 #include <vector>
 #include <map>
 #include <algorithm>
+#include <climits>
 #include <iterator>
 #include <memory>
 
@@ -341,7 +342,7 @@ LineLayout *LineLayoutCache::Retrieve(Sci::Line lineNumber, Sci::Line lineCaret,
 				if ((cache[pos]->lineNumber != lineNumber) ||
 				        (cache[pos]->maxLineLength < maxChars)) {
 					if (cache[pos]->lineNumber == lineNumber)
-						capacity = maxChars + maxChars / 8;
+						capacity = maxChars + std::min(maxChars / 8, INT_MAX - 2 - maxChars);
 					cache[pos].reset();
 				}
 			}
